@@ -1,0 +1,126 @@
+#include "files/TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+QString DescribeFailure(FileFailure failure)
+{
+    switch (failure) {
+    case FileFailure::NotFound: return QStringLiteral("Datei nicht gefunden");
+    case FileFailure::PathNotFound: return QStringLiteral("Pfad nicht gefunden");
+    case FileFailure::AccessDenied: return QStringLiteral("Zugriff verweigert");
+    case FileFailure::PastEndOfFile: return QStringLiteral("Einlesen hinter Dateiende");
+    case FileFailure::InvalidArgument: return QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument");
+    case FileFailure::TypeMismatch: return QStringLiteral("Typen unverträglich");
+    case FileFailure::WriteFailed: return QStringLiteral("Fehler beim Schreiben der Datei");
+    case FileFailure::ReadFailed: return QStringLiteral("Fehler beim Lesen der Datei");
+    }
+    return QString();
+}
+
+namespace {
+
+FileFailure openFailure(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return FileFailure::AccessDenied;
+    if (!info.exists())
+        return QFileInfo(info.absolutePath()).isDir() ? FileFailure::NotFound : FileFailure::PathNotFound;
+    return FileFailure::AccessDenied;
+}
+
+}  // namespace
+
+LinesRead ReadLines(const QString& path, int count)
+{
+    LinesRead result;
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        result.failure = openFailure(path);
+        return result;
+    }
+    QByteArray line;
+    bool pendingCr = false;  // a CR ended the last line; an LF right after it belongs to it
+    bool lineStarted = false;
+    char buffer[65536];
+    while (result.lines.size() < count) {
+        const qint64 n = file.read(buffer, sizeof buffer);
+        if (n < 0) {
+            result.failure = FileFailure::ReadFailed;
+            return result;
+        }
+        if (n == 0)
+            break;
+        for (qint64 i = 0; i < n && result.lines.size() < count; ++i) {
+            const char c = buffer[i];
+            if (pendingCr) {
+                pendingCr = false;
+                if (c == '\n')
+                    continue;
+            }
+            if (c == '\r') {
+                result.lines.append(line);
+                line.clear();
+                lineStarted = false;
+                pendingCr = true;
+            } else {
+                line.append(c);
+                lineStarted = true;
+            }
+        }
+    }
+    if (result.lines.size() < count && lineStarted)
+        result.lines.append(line);
+    if (result.lines.size() < count)
+        result.failure = FileFailure::PastEndOfFile;
+    return result;
+}
+
+std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines, bool ownerOnly)
+{
+    if (QFileInfo(path).isDir())
+        return FileFailure::AccessDenied;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
+            return FileFailure::PathNotFound;
+        return FileFailure::AccessDenied;
+    }
+    if (ownerOnly)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    for (const QByteArray& line : lines) {
+        if (file.write(line) != line.size() || file.write("\r\n", 2) != 2) {
+            file.cancelWriting();
+            return FileFailure::WriteFailed;
+        }
+    }
+    if (!file.commit())
+        return FileFailure::WriteFailed;
+    if (ownerOnly)
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    return std::nullopt;
+}
+
+bool CanOpenForReading(const QString& path)
+{
+    if (path.isEmpty() || QFileInfo(path).isDir())
+        return false;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+QString LastComponent(const QString& path)
+{
+    const int at = path.lastIndexOf(QDir::separator());
+    return at < 0 ? path : path.mid(at + 1);
+}
+
+QString JoinPath(const QString& folder, const QString& name)
+{
+    if (folder.endsWith(QDir::separator()))
+        return folder + name;
+    return folder + QDir::separator() + name;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Why a file operation failed. Each failure has a German description, which
+// the program shows followed by ".".
+enum class FileFailure {
+    NotFound,         // the file does not exist
+    PathNotFound,     // its folder does not exist
+    AccessDenied,     // no permission, or a folder in place of the file
+    PastEndOfFile,    // fewer lines than the format has
+    InvalidArgument,  // a value that the format cannot take
+    TypeMismatch,     // a character where a digit belongs
+    WriteFailed,      // the disk refused the data
+    ReadFailed        // the disk refused to give the data
+};
+
+QString DescribeFailure(FileFailure failure);
+
+// Reads the first `count` lines of a text file. A line ends at a carriage
+// return; a line feed directly after it belongs to that line end, a line feed
+// anywhere else stays in the line. The last line may lack its line end. Fewer
+// lines than asked for give PastEndOfFile together with the lines read.
+struct LinesRead {
+    QList<QByteArray> lines;
+    std::optional<FileFailure> failure;
+};
+LinesRead ReadLines(const QString& path, int count);
+
+// Writes the lines, each followed by CR LF, to a file beside the target and
+// puts it in the target's place only once it is complete, so a failed write
+// never destroys the file that was there. ownerOnly makes it readable by its
+// owner alone (files that hold the result password).
+std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines,
+                                      bool ownerOnly = false);
+
+// True when the file can be opened for reading.
+bool CanOpenForReading(const QString& path);
+
+// The last component of a path: what follows the last separator.
+QString LastComponent(const QString& path);
+
+// Folder and name joined with this platform's separator (no doubled
+// separator at a root).
+QString JoinPath(const QString& folder, const QString& name);

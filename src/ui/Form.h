@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class Program;
+
+// Base of every window but the main window. Unload() is the one way a window
+// goes away: it runs the window's own unload event, ends its modal display
+// and has the run forget it, so the next use creates it afresh.
+class Form : public QDialog {
+    Q_OBJECT
+public:
+    enum Kind {
+        FixedDialog,              // no minimise, maximise or close box
+        FixedDialogWithCloseBox,  // a close box only
+        SizableNoControlBox,      // sizable, no close box
+        Sizable,                  // sizable with the usual boxes
+        Borderless                // no border, no title bar
+    };
+
+    Form(Program& program, Kind kind);
+
+    void Unload();
+    bool isUnloading() const { return unloading_; }
+    Program& program() { return program_; }
+
+    // Client size from design twips; fixed dialogs cannot be resized.
+    void setDesignClientSize(double widthTwips, double heightTwips);
+
+protected:
+    // The window's unload event; runs once, however the window is closed.
+    virtual void Form_Unload() {}
+
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+    Program& program_;
+
+private:
+    Kind kind_;
+    bool unloading_ = false;
+};
+
+// Background of every window.
+void SetWindowBackground(QWidget& widget);
