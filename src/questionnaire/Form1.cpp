@@ -8,7 +8,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "files/NewAndLoad.h"
+#include "files/PersonalDataFile.h"
+#include "files/SaveQuestionnaire.h"
 #include "files/SettingsFile.h"
+#include "questionnaire/Digitising.h"
+#include "questionnaire/HelpPicture.h"
+#include "questionnaire/OverviewPage.h"
+#include "questionnaire/PersonalData.h"
+#include "questionnaire/PostSave.h"
+#include "questionnaire/QuestionPage.h"
 #include "questionnaire/Form12.h"
 #include "questionnaire/Form6.h"
 #include "questionnaire/Installation.h"
@@ -149,7 +158,15 @@ Form1::Form1(Program& program) : QWidget(nullptr), program_(program)
     Text1->installEventFilter(this);
     Text2->installEventFilter(this);
 
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command17, &QPushButton::clicked, this, &Form1::Command17_Click);
+    connect(Command18, &QPushButton::clicked, this, &Form1::Command18_Click);
+    connect(Command24, &QPushButton::clicked, this, &Form1::Command24_Click);
+    connect(Command26, &QPushButton::clicked, this, &Form1::Command26_Click);
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Command15, &QPushButton::clicked, this, &Form1::Command15_Click);
@@ -199,7 +216,7 @@ void Form1::Form_Load()
     showMaximized();
     Form_Resize();
 
-    // The carry-over offer arrives with the personal-data files.
+    LoadCarryOverData(program_);
 
     s.GuidanceActive = 1;
     Label3->show();
@@ -209,10 +226,12 @@ void Form1::Form_Unload()
 {
     ProgramState& s = program_.state;
     if (s.Modified == 1) {
-        program_.MsgBox(QStringLiteral("Die aktuelle Datei wurde geändert.") + CrLf
-                            + QStringLiteral("Soll die Datei zuvor gespeichert werden?"),
-                        vbYesNoQuestion, QString());
-        // Saving arrives with the answer file.
+        // Whatever the save's outcome, the program ends; no post-save sequence.
+        if (program_.MsgBox(QStringLiteral("Die aktuelle Datei wurde geändert.") + CrLf
+                                + QStringLiteral("Soll die Datei zuvor gespeichert werden?"),
+                            vbYesNoQuestion, QString())
+            == vbYes)
+            SaveQuestionnaire(program_);
     }
     if (s.LastDir != s.LastDirAtStart)
         WriteSettingsFile(program_);
@@ -270,6 +289,48 @@ void Form1::Form_Resize()
     for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7, Command15, Command16,
                            Command17, Command18, Command24, Command26})
         b->update();
+}
+
+void Form1::Command1_Click()
+{
+    AnswerQuestionnaire(program_);
+}
+
+void Form1::Command2_Click()
+{
+    ShowOverviewPage(program_);
+}
+
+void Form1::Command4_Click()
+{
+    NewQuestionnaire(program_);
+}
+
+void Form1::Command5_Click()
+{
+    LoadQuestionnaire(program_);
+}
+
+void Form1::Command17_Click()
+{
+    SaveQuestionnaire(program_);
+    if (SaveWentThrough(program_))
+        MainWindowPostSave(program_);
+}
+
+void Form1::Command18_Click()
+{
+    ShowHelpPicture(program_);
+}
+
+void Form1::Command24_Click()
+{
+    EnterPersonalData(program_);
+}
+
+void Form1::Command26_Click()
+{
+    RunGuidedDigitising(program_);
 }
 
 void Form1::Command3_Click()

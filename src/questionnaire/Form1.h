@@ -20,11 +20,19 @@ public:
     void Form_Unload();
     void Form_Resize();
 
+    void Command1_Click();
+    void Command2_Click();
     void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
     void Command6_Click();
     void Command7_Click();
     void Command15_Click();
     void Command16_Click();
+    void Command17_Click();
+    void Command18_Click();
+    void Command24_Click();
+    void Command26_Click();
     void Text1_KeyDown(int keyCode, int shift);
     void Text2_KeyDown(int keyCode, int shift);
 

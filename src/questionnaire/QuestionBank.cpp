@@ -1,6 +1,6 @@
-#include "QuestionBank.h"
+#include "questionnaire/QuestionBank.h"
 
-#include "ProgramState.h"
+#include "questionnaire/ProgramState.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,0 +1,9 @@
+#pragma once
+
+class Program;
+
+// The 21-line answer file at CurrentFilePath: five issuer lines, the twelve
+// personal-data fields, the working time, the password block, the coded
+// answers and the checksum. Each reports its own failures.
+void WriteAnswerFile(Program& program);  // Modified := 0 once written
+void ReadAnswerFile(Program& program);   // corrupt-file notice and a new questionnaire on a checksum mismatch
