@@ -32,3 +32,9 @@ PENDING void FillOverviewPage(Program&) {}
 PENDING void MarkDigitisingStep1(Program&, bool) {}
 PENDING void RunGuidedDigitising(Program&) {}
 PENDING void ShowHelpPicture(Program&) {}
+#include "files/FileDialogHandOver.h"
+PENDING bool FileDialogHandOver(Program&, const QString&, const QString&, const QString&, const QString&,
+                                const QString&)
+{
+    return false;
+}
