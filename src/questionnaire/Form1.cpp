@@ -46,6 +46,9 @@ QLabel* makeHeader(QWidget* parent, const char* name)
     auto* label = new QLabel(QString::fromLatin1(name), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setAlignment(Qt::AlignCenter);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    label->setFont(font);
     label->resize(Px(975), Px(255));
     return label;
 }

@@ -5,6 +5,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -36,7 +38,24 @@ void RealPlatform::Sleep(int milliseconds)
 
 void RealPlatform::DoEvents()
 {
+    // A window shown just before has to be mapped by the window system before
+    // it can paint; give it that round trip (briefly), so that "process events
+    // once" leaves what is visible painted.
+    QElapsedTimer waited;
+    waited.start();
     QCoreApplication::processEvents();
+    for (;;) {
+        bool pending = false;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w->windowHandle() && !w->windowHandle()->isExposed())
+                pending = true;
+        }
+        if (!pending || waited.elapsed() > 500)
+            break;
+        QThread::msleep(5);
+        QCoreApplication::processEvents();
+    }
+    QCoreApplication::sendPostedEvents();
 }
 
 void RealPlatform::Randomize()

@@ -26,11 +26,15 @@ public:
     int sleeps = 0;
     int doEvents = 0;
     int randomizes = 0;
+    // Runs at every sleep, so a test can look at the screen during a wait.
+    std::function<void()> onSleep;
 
     double Timer() override { return time; }
     void Sleep(int milliseconds) override
     {
         ++sleeps;
+        if (onSleep)
+            onSleep();
         time += milliseconds / 1000.0;
         if (time >= 86400)
             time -= 86400;
