@@ -241,6 +241,10 @@ TEST(MainWindowKeys, EnterInTheDateBoxPressesFragebogenBearbeiten)
     main.Text2->setFocus();
     main.Text2_KeyDown(13, 0);
     EXPECT_EQ(main.focusWidget(), main.Command1);
+    // With the name box empty, answering refuses with its own message.
+    run.ui->expectMsg(QStringLiteral("Geben Sie erst Ihre Stammdaten (Name, Vorname, Wohnort etc.) ein.\r\n"
+                                     "Wählen Sie dazu die Taste mit der Person."),
+                      vbCritical, QStringLiteral("Stammdaten fehlen"));
     QCoreApplication::processEvents();
     EXPECT_EQ(pressed, 1);
 }
