@@ -97,6 +97,12 @@ std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArra
             return FileFailure::WriteFailed;
         }
     }
+    // QSaveFile::commit() does not notice a short write while flushing its
+    // buffer (disk full, size limit) and would put a truncated file in place.
+    if (!file.flush()) {
+        file.cancelWriting();
+        return FileFailure::WriteFailed;
+    }
     if (!file.commit())
         return FileFailure::WriteFailed;
     if (ownerOnly)
