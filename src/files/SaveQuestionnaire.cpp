@@ -1,0 +1,128 @@
+#include "files/SaveQuestionnaire.h"
+
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "files/AnswerFile.h"
+#include "files/FileDialogHandOver.h"
+#include "files/TextFile.h"
+#include "questionnaire/Form1.h"
+#include "questionnaire/Program.h"
+#include "ui/VbText.h"
+
+namespace {
+
+const QString Extension = QStringLiteral(".ziz-ir");
+const QString Title = QStringLiteral("RUV-O Fragebogen Speichern");
+// Characters a file name of the program may not hold.
+const QString RefusedInName = QStringLiteral(",?\\/*<>|:;\"");
+
+bool HasExtension(const QString& path)
+{
+    return path.right(Extension.size()).toUpper() == Extension.toUpper();
+}
+
+bool HoldsRefused(const QString& text)
+{
+    for (const QChar c : RefusedInName) {
+        if (text.contains(c))
+            return true;
+    }
+    return false;
+}
+
+// Name and date of the main window's boxes, made fit for a file name.
+QString ProposedName(const QString& name, const QString& date)
+{
+    QString proposal = name + QStringLiteral(" ") + date;
+    for (const QChar c : RefusedInName)
+        proposal.remove(c);
+    if (proposal.endsWith(u'.'))
+        proposal.chop(1);
+    if (proposal.endsWith(u' '))
+        proposal.chop(1);
+    if (proposal == QStringLiteral(" "))
+        proposal.clear();
+    return proposal;
+}
+
+}  // namespace
+
+void SaveQuestionnaire(Program& program)
+{
+    ProgramState& s = program.state;
+    s.SaveFailed = 0;
+    if (HasExtension(s.CurrentFilePath))
+        s.CurrentFilePath.chop(Extension.size());
+
+    Form1& main = program.form<Form1>();
+    if (main.Text1->text().isEmpty()) {
+        program.MsgBox(QStringLiteral("Es wurde kein Name eingegeben.") + CrLf
+                           + QStringLiteral("Füllen Sie zuerst das Stammdatenblatt aus.") + CrLf
+                           + QStringLiteral("Wählen Sie dazu die Taste mit der Person."),
+                       vbCritical, Title);
+        main.Text1->setFocus();
+        s.SaveFailed = 1;
+        return;
+    }
+    if (main.Text2->text().isEmpty()) {
+        program.MsgBox(QStringLiteral("Es wurde kein Datum eingegeben.") + CrLf
+                           + QStringLiteral("Geben Sie das Datum im Stammdatenblatt ein.") + CrLf
+                           + QStringLiteral("Wählen Sie dazu die Taste mit der Person."),
+                       vbCritical, Title);
+        main.Text2->setFocus();
+        s.SaveFailed = 1;
+        return;
+    }
+    if (s.Answers.contains(u'0')) {
+        program.MsgBox(QStringLiteral("Nicht vollständig beantwortete Fragebögen können nicht gespeichert werden."),
+                       vbCritical, Title);
+        return;
+    }
+
+    QString proposal;
+    if (s.CurrentFilePath.isEmpty()) {
+        proposal = ProposedName(main.Text1->text(), main.Text2->text());
+        if (proposal.isEmpty())
+            program.MsgBox(
+                QStringLiteral("Der vorgeschlagene Name kann nicht für ein Speichern der Datei verwendet werden."),
+                vbExclamation, QStringLiteral("RUV-O Speichern"));
+    }
+
+    program.platform().SetCurrentFolder(s.AppDir);
+    for (;;) {
+        const QString nameBox = proposal.isEmpty() ? LastComponent(s.CurrentFilePath) : proposal + Extension;
+        if (!FileDialogHandOver(program, Title, QStringLiteral("Speichern"), QStringLiteral("*.ziz-ir"), nameBox,
+                                QStringLiteral("Fehler RUV-O Speichern")))
+            return;
+        if (!HoldsRefused(LastComponent(s.CurrentFilePath)))
+            break;
+        program.MsgBox(QStringLiteral("Der Dateiname mit den Zeichen \"") + QStringLiteral("/\\,?*<>|:;")
+                           + QStringLiteral(" ist ungültig."),
+                       vbCritical, QStringLiteral("Fehler RUV-O Fragebogen Speichern"));
+    }
+
+    if (!HasExtension(s.CurrentFilePath))
+        s.CurrentFilePath += Extension;
+    s.ProbeFile = s.CurrentFilePath;
+    CheckFileExists(program);
+    if (s.FileExists == 1
+        && program.MsgBox(QStringLiteral("Eine Datei mit dem Namen") + CrLf + s.CurrentFilePath + CrLf
+                              + QStringLiteral("existiert bereits.") + CrLf
+                              + QStringLiteral("Soll diese Datei überschrieben werden?"),
+                          vbYesNoQuestionDefNo, Title)
+               != vbYes)
+        return;
+    WriteAnswerFile(program);
+}
+
+void CheckFileExists(Program& program)
+{
+    ProgramState& s = program.state;
+    s.FileExists = 1;
+    // A file we may not read is still a file that writing would replace: it
+    // counts as existing, so the overwrite question is asked for it too.
+    const QFileInfo info(s.ProbeFile);
+    if (!CanOpenForReading(s.ProbeFile) && !(info.exists() && !info.isDir()))
+        s.FileExists = 0;
+}
