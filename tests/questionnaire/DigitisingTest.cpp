@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "files/Form45.h"
 #include "questionnaire/Form1.h"
 #include "questionnaire/Form18.h"
 #include "questionnaire/Form3.h"
@@ -22,17 +23,19 @@ const QString CancelQuestion = QStringLiteral("Wollen Sie die Bearbeitung wirkli
 
 struct DigitisingRun : TestRun {
     Form1& main;
-    DigitisingRun() : main(program->form<Form1>())
-    {
-        main.Text1->setText(QStringLiteral("Muster, Erika"));
-        main.Text2->setText(QStringLiteral("01.02.2012"));
-    }
+    DigitisingRun() : main(program->form<Form1>()) {}
 
     // Runs the guided sequence; `driver` works the digitising window and
-    // must close it.
+    // must close it. The sequence starts with a new questionnaire, so name
+    // and date are shown on the main window only once the window is open, as
+    // if step 1 had been done.
     void guided(std::function<void(Form18&)> driver)
     {
-        ui->expectModal<Form18>(std::move(driver));
+        ui->expectModal<Form18>([this, driver](Form18& w) {
+            main.Text1->setText(QStringLiteral("Muster, Erika"));
+            main.Text2->setText(QStringLiteral("01.02.2012"));
+            driver(w);
+        });
         RunGuidedDigitising(*program);
         ui->verifyDone();
     }
@@ -222,9 +225,9 @@ TEST(Digitising, Step2FindsAnswersGivenBeforeEvenWhenTheOverviewIsRefused)
 TEST(Digitising, CancelAsksAndOnlyYesClosesKeepingAllData)
 {
     DigitisingRun run;
-    run.state().ClientName = QStringLiteral("Muster");
-    run.state().Modified = 1;
     run.guided([&](Form18& w) {
+        run.state().ClientName = QStringLiteral("Muster");
+        run.state().Modified = 1;
         MarkDigitisingStep1(*run.program, true);
         closeOverviewAtOnce(run);
         QTest::mouseClick(w.Command2, Qt::LeftButton);
@@ -256,6 +259,9 @@ TEST(Digitising, Step3ClosesTheWindowWhateverTheSaveDid)
         closeOverviewAtOnce(run);
         QTest::mouseClick(w.Command2, Qt::LeftButton);
         ASSERT_FALSE(w.Command3->isHidden());
+        // The save's file dialog is cancelled: nothing is written, and the
+        // window closes all the same.
+        run.ui->expectModal<Form45>([](Form45& d) { d.Command2->click(); });
         QTest::mouseClick(w.Command3, Qt::LeftButton);
         EXPECT_FALSE(w.isVisible());
     });
