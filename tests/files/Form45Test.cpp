@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 
 #include <QDir>
 #include <QGroupBox>
@@ -247,25 +246,6 @@ TEST(Form45Window, DrivesAndFoldersThatCannotBeOpenedLeaveTheListsAlone)
         f.Command2->click();
     });
     EXPECT_EQ(run.state().LastDir, QStringLiteral("/"));
-}
-
-TEST(Form45Window, FolderWithoutReadRightIsNotOpened)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "access rights do not bind the superuser";
-    TestRun run;
-    MainWindow(run);
-    Tree tree(run);
-    const QString locked = tree.b + "/d";
-    QFile::setPermissions(locked, QFileDevice::WriteOwner);
-    run.state().LastDir = tree.b;
-    Show(run, [&](Form45& f) {
-        f.Dir1->openEntry(int(f.Dir1->listedFolders().indexOf(locked)));
-        EXPECT_EQ(f.Dir1->path(), tree.b);
-        EXPECT_EQ(f.File1->fileNames(), (QStringList{"x.ziz-ir", "y.ZIZ-IR"}));
-        f.Command2->click();
-    });
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST(Form45HandOver, RememberedFolderThatIsGoneFallsBackToTheProgramFolder)
