@@ -81,16 +81,7 @@ void clearRecord(ProgramState& s)
 // Name and first name, cleaned to serve as a file name.
 QString personalDataFileName(const ProgramState& s)
 {
-    QString name = s.ClientName + QStringLiteral(", ") + s.ClientFirstName;
-    for (const QChar c : QStringLiteral(",?\\/*<>|:;\""))
-        name.remove(c);
-    if (name.endsWith(u'.'))
-        name.chop(1);
-    if (name.endsWith(u' '))
-        name.chop(1);
-    if (name == QStringLiteral(" "))
-        name.clear();
-    return name;
+    return CleanFileName(s.ClientName + QStringLiteral(", ") + s.ClientFirstName);
 }
 
 }  // namespace

@@ -14,8 +14,6 @@ namespace {
 
 const QString Extension = QStringLiteral(".ziz-ir");
 const QString Title = QStringLiteral("RUV-O Fragebogen Speichern");
-// Characters a file name of the program may not hold.
-const QString RefusedInName = QStringLiteral(",?\\/*<>|:;\"");
 
 bool HasExtension(const QString& path)
 {
@@ -24,7 +22,7 @@ bool HasExtension(const QString& path)
 
 bool HoldsRefused(const QString& text)
 {
-    for (const QChar c : RefusedInName) {
+    for (const QChar c : RefusedInFileName) {
         if (text.contains(c))
             return true;
     }
@@ -34,16 +32,7 @@ bool HoldsRefused(const QString& text)
 // Name and date of the main window's boxes, made fit for a file name.
 QString ProposedName(const QString& name, const QString& date)
 {
-    QString proposal = name + QStringLiteral(" ") + date;
-    for (const QChar c : RefusedInName)
-        proposal.remove(c);
-    if (proposal.endsWith(u'.'))
-        proposal.chop(1);
-    if (proposal.endsWith(u' '))
-        proposal.chop(1);
-    if (proposal == QStringLiteral(" "))
-        proposal.clear();
-    return proposal;
+    return CleanFileName(name + QStringLiteral(" ") + date);
 }
 
 }  // namespace

@@ -118,6 +118,19 @@ bool CanOpenForReading(const QString& path)
     return file.open(QIODevice::ReadOnly);
 }
 
+QString CleanFileName(QString name)
+{
+    for (const QChar c : RefusedInFileName)
+        name.remove(c);
+    if (name.endsWith(u'.'))
+        name.chop(1);
+    if (name.endsWith(u' '))
+        name.chop(1);
+    if (name == QStringLiteral(" "))
+        name.clear();
+    return name;
+}
+
 QString LastComponent(const QString& path)
 {
     const int at = path.lastIndexOf(QDir::separator());

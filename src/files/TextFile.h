@@ -41,6 +41,13 @@ std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArra
 // True when the file can be opened for reading.
 bool CanOpenForReading(const QString& path);
 
+// Characters a file name of the program may not hold.
+inline const QString RefusedInFileName = QStringLiteral(",?\\/*<>|:;\"");
+
+// A text made fit for a file name: every refused character removed, then one
+// trailing full stop, then one trailing blank; a lone blank becomes empty.
+QString CleanFileName(QString name);
+
 // The last component of a path: what follows the last separator.
 QString LastComponent(const QString& path);
 
