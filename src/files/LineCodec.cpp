@@ -27,18 +27,20 @@ unsigned char CodeAt(const QByteArray& text, int pos1)
 QByteArray EncodeField(const QByteArray& PlainField, RandomSource& rnd)
 {
     QByteArray padding(FieldLength, '\0');
+    char* pad = padding.data();
     for (int i = 0; i < FieldLength; ++i)
-        padding[i] = static_cast<char>(Draw(rnd, 130, 10));
+        pad[i] = static_cast<char>(Draw(rnd, 130, 10));
 
     const QByteArray padded = (PlainField + padding).left(FieldLength);
 
     QByteArray line(LineLength, '\0');
+    char* out = line.data();
     for (int i = 0; i < LineLength; ++i)
-        line[i] = static_cast<char>(Draw(rnd, 60, 100));
+        out[i] = static_cast<char>(Draw(rnd, 60, 100));
 
     for (int k = 1; k <= FieldLength; ++k) {
         const int c = CodeAt(padded, FieldPermutation[k - 1]);
-        line[PayloadPos(k) - 1] = static_cast<char>(255 - c);
+        out[PayloadPos(k) - 1] = static_cast<char>(255 - c);
     }
     return line;
 }

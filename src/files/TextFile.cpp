@@ -1,5 +1,7 @@
 #include "files/TextFile.h"
 
+#include <cstring>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -54,21 +56,30 @@ LinesRead ReadLines(const QString& path, int count)
         }
         if (n == 0)
             break;
-        for (qint64 i = 0; i < n && result.lines.size() < count; ++i) {
-            const char c = buffer[i];
+        qint64 i = 0;
+        while (i < n && result.lines.size() < count) {
             if (pendingCr) {
                 pendingCr = false;
-                if (c == '\n')
+                if (buffer[i] == '\n') {
+                    ++i;
                     continue;
+                }
             }
-            if (c == '\r') {
+            // Take everything up to the next CR in one piece.
+            const char* start = buffer + i;
+            const void* cr = std::memchr(start, '\r', size_t(n - i));
+            const qint64 end = cr ? static_cast<const char*>(cr) - buffer : n;
+            if (end > i) {
+                line.append(start, end - i);
+                lineStarted = true;
+            }
+            i = end;
+            if (cr) {
                 result.lines.append(line);
                 line.clear();
                 lineStarted = false;
                 pendingCr = true;
-            } else {
-                line.append(c);
-                lineStarted = true;
+                ++i;
             }
         }
     }
