@@ -38,13 +38,8 @@ void ShowOverviewPage(Program& program)
     }
     // Without the bank the page could not tell two-answer questions from
     // three-answer ones and would offer buttons that write wrong digits.
-    QString error;
-    if (!program.questionBank(&error)) {
-        program.MsgBox(QStringLiteral("Der Fragenkatalog des Programms ist beschädigt und kann nicht verwendet werden.")
-                           + CrLf + error,
-                       vbCritical, QStringLiteral("Fragenkatalog fehlerhaft"));
+    if (!program.usableQuestionBank())
         return;
-    }
 
     program.state.OverviewFirst = 1;
     FillOverviewPage(program);

@@ -51,10 +51,21 @@ const QuestionBank* Program::questionBank(QString* error)
     if (!bankTried_) {
         bankTried_ = true;
         auto bank = std::make_unique<QuestionBank>();
-        if (QuestionBank::loadShipped(*bank, bankError_))
+        if (QuestionBank::loadFile(questionBankFile, *bank, bankError_))
             bank_ = std::move(bank);
     }
     if (!bank_ && error)
         *error = bankError_;
     return bank_.get();
+}
+
+const QuestionBank* Program::usableQuestionBank()
+{
+    QString error;
+    const QuestionBank* bank = questionBank(&error);
+    if (!bank)
+        MsgBox(QStringLiteral("Der Fragenkatalog des Programms ist beschädigt und kann nicht verwendet werden.") + CrLf
+                   + error,
+               vbCritical, QStringLiteral("Fragenkatalog fehlerhaft"));
+    return bank;
 }

@@ -56,6 +56,11 @@ public:
     // The question bank compiled into the program; nullptr (and a German
     // description in error) when it is missing or malformed.
     const QuestionBank* questionBank(QString* error = nullptr);
+    // The same, but a broken bank is reported to the user ("Fragenkatalog
+    // fehlerhaft"), so that no questionnaire starts on it.
+    const QuestionBank* usableQuestionBank();
+    // Where the bank is read from on first use.
+    QString questionBankFile = QStringLiteral(":/questions/questions.txt");
 
 private:
     std::unique_ptr<Platform> platform_;

@@ -305,9 +305,14 @@ bool QuestionBank::parse(const QByteArray& utf8, QuestionBank& bank, QString& er
 
 bool QuestionBank::loadShipped(QuestionBank& bank, QString& error)
 {
-    QFile file(QStringLiteral(":/questions/questions.txt"));
+    return loadFile(QStringLiteral(":/questions/questions.txt"), bank, error);
+}
+
+bool QuestionBank::loadFile(const QString& path, QuestionBank& bank, QString& error)
+{
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("Der eingebaute Fragenkatalog (:/questions/questions.txt) fehlt oder lässt sich nicht lesen.");
+        error = QStringLiteral("Der Fragenkatalog (") + path + QStringLiteral(") fehlt oder lässt sich nicht lesen.");
         return false;
     }
     return parse(file.readAll(), bank, error);

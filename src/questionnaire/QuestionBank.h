@@ -22,6 +22,8 @@ public:
 
     // The bank compiled into the program (":/questions/questions.txt").
     static bool loadShipped(QuestionBank& bank, QString& error);
+    // The bank of a file (or resource); false + German error when missing or malformed.
+    static bool loadFile(const QString& path, QuestionBank& bank, QString& error);
 
     const QuestionEntry* entry(int number) const;  // nullptr outside 1..324
     int size() const;

@@ -14,24 +14,6 @@
 #include "questionnaire/QuestionBank.h"
 #include "ui/VbText.h"
 
-namespace {
-
-// The bank is compiled in, so this only happens to a damaged program file;
-// answering on a broken bank would store answers to the wrong questions.
-const QuestionBank* bankOrMessage(Program& program)
-{
-    QString error;
-    const QuestionBank* bank = program.questionBank(&error);
-    if (!bank)
-        program.MsgBox(QStringLiteral("Der Fragenkatalog des Programms ist beschädigt und kann nicht verwendet "
-                                      "werden.")
-                           + CrLf + error,
-                       vbCritical, QStringLiteral("Fragenkatalog fehlerhaft"));
-    return bank;
-}
-
-}  // namespace
-
 void AnswerQuestionnaire(Program& program)
 {
     ProgramState& s = program.state;
@@ -60,7 +42,7 @@ void AnswerQuestionnaire(Program& program)
                        vbCritical, QStringLiteral("Datum fehlt"));
         return;
     }
-    if (!bankOrMessage(program))
+    if (!program.usableQuestionBank())
         return;
 
     if (s.NoticeShown == 0)
@@ -85,7 +67,7 @@ void FillQuestionPage(Program& program)
     s.AnswerText2.clear();
     s.AnswerText3.clear();
     s.AnswerText4.clear();
-    const QuestionBank* bank = bankOrMessage(program);
+    const QuestionBank* bank = program.usableQuestionBank();
     if (!bank)
         return;
     GetQuestion(*bank, s.CurrentQuestion, s);

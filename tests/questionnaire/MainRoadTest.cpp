@@ -204,3 +204,22 @@ TEST(MainRoad, TheCarryOverFileOffersYesterdaysPersonalDataAtTheNextStart)
     EXPECT_EQ(second.state().Answers, EmptyAnswers());
     EXPECT_EQ(second.state().PersonalDataConfirmed, 0);
 }
+
+TEST(MainRoad, ABrokenQuestionBankIsReportedAndNoPageOpens)
+{
+    TestRun run;
+    run.program->questionBankFile = run.path(QStringLiteral("fehlt.txt"));
+    Form1& main = run.program->form<Form1>();
+    main.Text1->setText(QStringLiteral("Muster, Erika"));
+    main.Text2->setText(QStringLiteral("01.02.2012"));
+    const QString message = QStringLiteral(
+        "Der Fragenkatalog des Programms ist beschädigt und kann nicht verwendet werden.\r\nDer Fragenkatalog (")
+        + run.path(QStringLiteral("fehlt.txt")) + QStringLiteral(") fehlt oder lässt sich nicht lesen.");
+    run.ui->expectMsg(message, vbCritical, QStringLiteral("Fragenkatalog fehlerhaft"));
+    main.Command1->click();
+    run.ui->expectMsg(message, vbCritical, QStringLiteral("Fragenkatalog fehlerhaft"));
+    main.Command2->click();
+    EXPECT_EQ(run.program->loadedForm<Form2>(), nullptr);
+    EXPECT_EQ(run.program->loadedForm<Form3>(), nullptr);
+    EXPECT_EQ(run.state().NoticeShown, 0);
+}
