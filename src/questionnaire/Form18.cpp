@@ -83,42 +83,8 @@ bool Form18::SamePicture(const QLabel* a, const QLabel* b)
 
 void Form18::Form_Load()
 {
-    applyOuterHeight();
+    setOuterHeightTwips(OuterHeightTwips);
     program_.centre(*this);
-}
-
-void Form18::applyOuterHeight()
-{
-    // The outer height includes title bar and border, known only once the
-    // window manager has framed the window; until then the client takes it all.
-    const int decoration = frameGeometry().height() - geometry().height();
-    setFixedHeight(Px(OuterHeightTwips) - qMax(0, decoration));
-}
-
-void Form18::settleOuterHeight()
-{
-    if (outerHeightSettled_ || !isVisible())
-        return;
-    if (frameGeometry().height() - geometry().height() <= 0)
-        return;  // not framed yet
-    outerHeightSettled_ = true;
-    if (frameGeometry().height() != Px(OuterHeightTwips)) {
-        applyOuterHeight();
-        program_.centre(*this);
-    }
-}
-
-void Form18::showEvent(QShowEvent* event)
-{
-    Form::showEvent(event);
-    settleOuterHeight();
-}
-
-void Form18::moveEvent(QMoveEvent* event)
-{
-    Form::moveEvent(event);
-    // The frame arrives with the window manager's first placement.
-    settleOuterHeight();
 }
 
 void Form18::Command1_Click()

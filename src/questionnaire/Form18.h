@@ -34,13 +34,4 @@ public:
     // True when both images hold the same picture object; equal content in
     // another object does not count.
     static bool SamePicture(const QLabel* a, const QLabel* b);
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-
-private:
-    void applyOuterHeight();
-    void settleOuterHeight();
-    bool outerHeightSettled_ = false;
 };

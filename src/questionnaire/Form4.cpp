@@ -75,8 +75,7 @@ void Form4::Form_Load()
         QFont f = Label1->font();
         f.setPointSizeF(10);
         Label1->setFont(f);
-        const int frameExtra = frameGeometry().height() - height();
-        setFixedHeight(Px(6800) - frameExtra);
+        setOuterHeightTwips(6800);
         Label1->move(Px(2200), Label1->y());
         // At 2200 twips the label starts at the side picture's edge; its
         // text keeps a little distance from it.

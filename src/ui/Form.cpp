@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <QCloseEvent>
+#include <QPushButton>
 
 #include "questionnaire/Program.h"
 #include "ui/VbText.h"
@@ -75,4 +76,49 @@ void Form::reject()
     // Escape closes only what the close box could close.
     if (kind_ == FixedDialogWithCloseBox || kind_ == Sizable)
         Unload();
+}
+
+void Form::setOuterHeightTwips(double twips)
+{
+    outerHeightTwips_ = twips;
+    outerHeightSettled_ = false;
+    applyOuterHeight();
+}
+
+void Form::applyOuterHeight()
+{
+    const int decoration = frameGeometry().height() - geometry().height();
+    setFixedHeight(Px(outerHeightTwips_) - qMax(0, decoration));
+}
+
+void Form::settleOuterHeight()
+{
+    if (outerHeightTwips_ <= 0 || outerHeightSettled_ || !isVisible())
+        return;
+    if (frameGeometry().height() - geometry().height() <= 0)
+        return;  // not framed yet
+    outerHeightSettled_ = true;
+    if (frameGeometry().height() != Px(outerHeightTwips_)) {
+        applyOuterHeight();
+        program_.centre(*this);
+    }
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    // No window of the program has a default button: Enter acts only where
+    // a window's own key handling says so.
+    for (QPushButton* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    QDialog::showEvent(event);
+    settleOuterHeight();
+}
+
+void Form::moveEvent(QMoveEvent* event)
+{
+    QDialog::moveEvent(event);
+    // The frame arrives with the window manager's first placement.
+    settleOuterHeight();
 }

@@ -27,18 +27,31 @@ public:
     // Client size from design twips; fixed dialogs cannot be resized.
     void setDesignClientSize(double widthTwips, double heightTwips);
 
+    // The outer height in twips, title bar and border included. The frame is
+    // known only once the window manager has framed the window: until then
+    // the client takes the whole height, and the height is settled (and the
+    // window centred again) when the frame arrives.
+    void setOuterHeightTwips(double twips);
+
 protected:
     // The window's unload event; runs once, however the window is closed.
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
     Program& program_;
 
 private:
+    void applyOuterHeight();
+    void settleOuterHeight();
+
     Kind kind_;
     bool unloading_ = false;
+    double outerHeightTwips_ = 0;  // 0: the window keeps its client height
+    bool outerHeightSettled_ = false;
 };
 
 // Background of every window.

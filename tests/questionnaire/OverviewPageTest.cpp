@@ -222,6 +222,9 @@ TEST(OverviewPage, AClickWritesItsDigitAtOnceAndNothingElse)
 
         QTest::mouseClick(page.Option10[2], Qt::LeftButton);
         EXPECT_EQ(run.state().Answers.at(19).toLatin1(), '3');
+        // The page has no default button: Enter after a click turns no page.
+        QTest::keyClick(&page, Qt::Key_Return);
+        EXPECT_EQ(run.state().OverviewFirst, 11);
 
         // The digit survives paging away and back.
         QTest::mouseClick(page.Command2, Qt::LeftButton);
