@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 
-#include <QFileInfo>
 #include <QLineEdit>
 
 #include "files/AnswerCoding.h"
@@ -127,12 +126,6 @@ void ReadAnswerFile(Program& program)
         program.MsgBox(DescribeFailure(failure) + QStringLiteral("."), vbCritical, LoadTitle);
     };
 
-    // A device, pipe or socket could block the read forever or never end.
-    const QFileInfo info(s.CurrentFilePath);
-    if (info.exists() && !info.isDir() && !info.isFile()) {
-        fail(FileFailure::AccessDenied);
-        return;
-    }
     const LinesRead read = ReadLines(s.CurrentFilePath, LineCount);
     if (read.failure) {
         fail(*read.failure);

@@ -24,10 +24,12 @@ QString DescribeFailure(FileFailure failure)
 
 namespace {
 
+constexpr qint64 MaxBytesRead = qint64(256) * 1024 * 1024;
+
 FileFailure openFailure(const QString& path)
 {
     const QFileInfo info(path);
-    if (info.isDir())
+    if (info.exists() && !info.isFile())
         return FileFailure::AccessDenied;
     if (!info.exists())
         return QFileInfo(info.absolutePath()).isDir() ? FileFailure::NotFound : FileFailure::PathNotFound;
@@ -40,10 +42,14 @@ LinesRead ReadLines(const QString& path, int count)
 {
     LinesRead result;
     QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+    const QFileInfo info(path);
+    // Folders, devices and pipes are no text files: a pipe would block the
+    // read, a device might never end.
+    if ((info.exists() && !info.isFile()) || !file.open(QIODevice::ReadOnly)) {
         result.failure = openFailure(path);
         return result;
     }
+    qint64 total = 0;
     QByteArray line;
     bool pendingCr = false;  // a CR ended the last line; an LF right after it belongs to it
     bool lineStarted = false;
@@ -56,6 +62,12 @@ LinesRead ReadLines(const QString& path, int count)
         }
         if (n == 0)
             break;
+        // No file of the program comes near this; a bigger one is not ours.
+        total += n;
+        if (total > MaxBytesRead) {
+            result.failure = FileFailure::ReadFailed;
+            return result;
+        }
         qint64 i = 0;
         while (i < n && result.lines.size() < count) {
             if (pendingCr) {
@@ -92,8 +104,15 @@ LinesRead ReadLines(const QString& path, int count)
 
 std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines, bool ownerOnly)
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
         return FileFailure::AccessDenied;
+    // A carriage return inside a value would end its line early and shift
+    // every line after it when the file is read.
+    for (const QByteArray& line : lines) {
+        if (line.contains('\r'))
+            return FileFailure::InvalidArgument;
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
@@ -123,7 +142,7 @@ std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArra
 
 bool CanOpenForReading(const QString& path)
 {
-    if (path.isEmpty() || QFileInfo(path).isDir())
+    if (path.isEmpty() || !QFileInfo(path).isFile())
         return false;
     QFile file(path);
     return file.open(QIODevice::ReadOnly);

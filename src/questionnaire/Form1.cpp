@@ -216,6 +216,7 @@ void Form1::Form_Load()
 
     s.Answers = EmptyAnswers();
 
+    FitToScreen(*this);
     showMaximized();
     Form_Resize();
 

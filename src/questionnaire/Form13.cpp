@@ -1,5 +1,7 @@
 #include "questionnaire/Form13.h"
 
+#include <limits>
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -62,6 +64,7 @@ QLineEdit* makeBox(QWidget* cell, const char* name, double widthTwips = 0)
     auto* box = new QLineEdit(cell);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(TwipsRect(120, 240, widthTwips > 0 ? widthTwips : Twips(cell->width()) - 240, 360));
+    box->setMaxLength(std::numeric_limits<int>::max());  // values are stored as they stand, however long
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSizeF(9.75);
     box->setFont(f);
@@ -177,11 +180,23 @@ Form13::Form13(Program& program) : Form(program, FixedDialog)
     connect(Command4, &QPushButton::clicked, this, &Form13::Command4_Click);
     for (int i = 0; i < 2; ++i) {
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            updateSexTabStop();
             if (on)
                 Option1_Click(i);
         });
     }
+    updateSexTabStop();
     connect(Check1, &QCheckBox::toggled, this, &Form13::Check1_Click);
+}
+
+void Form13::updateSexTabStop()
+{
+    // The two options are one tab stop, on the chosen one (the first while
+    // none is chosen): a Space after Tab must not switch the stored sex. The
+    // arrow keys still move between them.
+    const int stop = Option1[1]->isChecked() ? 1 : 0;
+    for (int i = 0; i < 2; ++i)
+        Option1[i]->setFocusPolicy(i == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 QLineEdit* Form13::textBox(int number) const

@@ -72,6 +72,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void updateSexTabStop();
     void showEvent(QShowEvent* event) override;
 
 private:

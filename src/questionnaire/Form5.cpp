@@ -1,5 +1,7 @@
 #include "questionnaire/Form5.h"
 
+#include <limits>
+
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -35,6 +37,7 @@ QLineEdit* makeBox(QWidget* parent, const char* name)
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(TwipsRect(120, 240, FrameWidth - 240, 360));
+    box->setMaxLength(std::numeric_limits<int>::max());  // the password has no length limit
     return box;
 }
 

@@ -45,7 +45,10 @@ void Form6::Form_Load()
 void Form6::Form_MouseDown(int button, int, double, double)
 {
     if (button == 1) {
-        DragForm(*this);
+        // The window system's move takes the mouse over at once, and a
+        // double-click would never arrive: the move starts with the first
+        // movement of the pressed button instead.
+        dragPending_ = true;
     } else if (button == 2) {
         picture_ = Form9::Picture3();
         alternate_ = true;
@@ -76,6 +79,19 @@ void Form6::mousePressEvent(QMouseEvent* event)
     const int button = event->button() == Qt::LeftButton ? 1 : event->button() == Qt::RightButton ? 2 : 4;
     Form_MouseDown(button, int(event->modifiers()), Twips(int(event->position().x())),
                    Twips(int(event->position().y())));
+}
+
+void Form6::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragPending_ && (event->buttons() & Qt::LeftButton)) {
+        dragPending_ = false;
+        DragForm(*this);
+    }
+}
+
+void Form6::mouseReleaseEvent(QMouseEvent*)
+{
+    dragPending_ = false;
 }
 
 void Form6::mouseDoubleClickEvent(QMouseEvent*)

@@ -1,6 +1,7 @@
 #include "ui/Form.h"
 
 #include <QCloseEvent>
+#include <QScreen>
 #include <QPushButton>
 
 #include "questionnaire/Program.h"
@@ -34,6 +35,12 @@ void SetWindowBackground(QWidget& widget)
     pal.setColor(QPalette::Window, QColor(238, 238, 238));
     widget.setPalette(pal);
     widget.setAutoFillBackground(true);
+}
+
+void FitToScreen(QWidget& window)
+{
+    if (const QScreen* screen = window.screen())
+        window.setGeometry(screen->availableGeometry());
 }
 
 Form::Form(Program& program, Kind kind)

@@ -56,3 +56,7 @@ private:
 
 // Background of every window.
 void SetWindowBackground(QWidget& widget);
+
+// Gives a window that is to open maximised the screen's available area
+// first, so that it fills the screen even where no window manager maximises.
+void FitToScreen(QWidget& window);

@@ -5,13 +5,26 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/Form.h"
+
+namespace {
+constexpr int MaxShownLineLength = 500;
+}  // namespace
+
 int RealUi::MsgBox(const QString& text, int style, const QString& title)
 {
     QMessageBox box(QApplication::activeModalWidget() ? QApplication::activeModalWidget()
                                                        : QApplication::activeWindow());
     box.setWindowTitle(title);
-    // A lone CR would show as a box glyph; the lines are what matters.
-    box.setText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // A lone CR would show as a box glyph; the lines are what matters. A value
+    // of a megabyte (read from a file) would take seconds to lay out and fill
+    // no screen: each line shows at most its beginning.
+    QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (QString& line : lines) {
+        if (line.size() > MaxShownLineLength)
+            line = line.left(MaxShownLineLength) + QChar(0x2026);
+    }
+    box.setText(lines.join(u'\n'));
     box.setTextFormat(Qt::PlainText);
     const bool question = style == vbYesNoQuestion || style == vbYesNoQuestionDefNo;
     switch (style) {
@@ -37,5 +50,7 @@ int RealUi::MsgBox(const QString& text, int style, const QString& title)
 
 void RealUi::ShowModal(QDialog& window)
 {
+    if (window.windowState() & Qt::WindowMaximized)
+        FitToScreen(window);
     window.exec();
 }

@@ -95,3 +95,14 @@ TEST(SettingsFile, APathTheCodePageCannotHoldIsNotWrittenHalfway)
     WriteSettingsFile(*run.program);
     EXPECT_EQ(run.content(), QByteArray("/alt\r\n/alt/f.ziz-ir\r\n"));
 }
+
+TEST(SettingsFile, AFolderNameWithACarriageReturnIsRefusedNotSplit)
+{
+    SettingsRun run;
+    run.write("/alt\r\n/alt/f.ziz-ir\r\n");
+    run.state().LastDir = QStringLiteral("/daten/zwei\rteile");
+    run.ui->expectMsg(QStringLiteral("Ungültiger Prozeduraufruf oder ungültiges Argument."), vbCritical,
+                      QStringLiteral("FehlerOptionenSpeichern"));
+    WriteSettingsFile(*run.program);
+    EXPECT_EQ(run.content(), QByteArray("/alt\r\n/alt/f.ziz-ir\r\n"));
+}

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "files/TextFile.h"
 
 namespace {
@@ -64,6 +66,28 @@ TEST_F(TextFileTest, MissingFilesAndFoldersAreFailuresOfTheirOwn)
     EXPECT_EQ(*ReadLines(dir.filePath(QStringLiteral("fehlt")), 1).failure, FileFailure::NotFound);
     EXPECT_EQ(*ReadLines(dir.filePath(QStringLiteral("kein/ordner")), 1).failure, FileFailure::PathNotFound);
     EXPECT_EQ(*ReadLines(dir.path(), 1).failure, FileFailure::AccessDenied);
+}
+
+TEST_F(TextFileTest, PipesAndDevicesAreRefusedWithoutWaitingOnThem)
+{
+    const QString pipe = dir.filePath(QStringLiteral("rohr"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    // Opening a pipe with no writer would block for ever.
+    EXPECT_EQ(*ReadLines(pipe, 1).failure, FileFailure::AccessDenied);
+    EXPECT_FALSE(CanOpenForReading(pipe));
+    EXPECT_EQ(*WriteLines(pipe, {"a"}), FileFailure::AccessDenied);
+    // A device without end would fill the memory.
+    EXPECT_EQ(*ReadLines(QStringLiteral("/dev/zero"), 1).failure, FileFailure::AccessDenied);
+}
+
+TEST_F(TextFileTest, AValueWithACarriageReturnIsRefusedAndTheOldFileStays)
+{
+    const QString path = put("alt\r\n");
+    EXPECT_EQ(*WriteLines(path, {"eins", "zwei\rdrei"}), FileFailure::InvalidArgument);
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("alt\r\n"));
+    EXPECT_FALSE(WriteLines(path, {"mit\nzeilenvorschub"})) << "a line feed alone stays in its line";
 }
 
 TEST_F(TextFileTest, WritingReplacesTheFileOnlyWhenComplete)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -287,7 +288,8 @@ TEST_F(PersonalDataForm, EnterMovesThroughTheBoxesPassingOverOptionsAndHeute)
 TEST_F(PersonalDataForm, TabOrderRunsThroughTheFormAsDesigned)
 {
     openAndCancel([](Form13& f) {
-        const QList<QWidget*> expected{f.Text1,  f.Text2,  f.Option1[0], f.Option1[1], f.Text3,
+        // The two sex options are one stop, on the first while none is chosen.
+        const QList<QWidget*> expected{f.Text1,  f.Text2,  f.Option1[0], f.Text3,
                                        f.Text4,  f.Text5,  f.Text6,      f.Text7,      f.Text8,
                                        f.Text9,  f.Text10, f.Check1,     f.Command1,   f.Command2,
                                        f.Command3, f.Command4, f.Text15};
@@ -440,3 +442,53 @@ TEST_F(PersonalDataForm, LayoutFitsTheSmallestScreenAndShowsEveryCaptionWhole)
 }
 
 }  // namespace
+
+TEST_F(PersonalDataForm, VeryLongValuesAndPasswordsPassThroughTheWindowsWhole)
+{
+    // Taken over from a file, longer than a text box holds by default.
+    const QString longName(40000, u'n');
+    const QString longPassword(40000, u'p');
+    s().ClientName = longName;
+    s().ResultPassword = longPassword;
+    run.ui->expectModal<Form13>([&](Form13& f) {
+        EXPECT_EQ(f.Text1->text().size(), longName.size());
+        for (int n = 2; n <= 10; ++n)
+            f.textBox(n)->setText(QStringLiteral("x"));
+        f.Option1[1]->setChecked(true);
+        f.Command1->click();
+    });
+    run.ui->expectModal<Form5>([&](Form5& d) {
+        EXPECT_EQ(d.Text1->text().size(), longPassword.size());
+        d.Command1->click();
+    });
+    run.ui->expectMsg(PasswordNotice, vbExclamation, QStringLiteral("Passwortschutz"));
+    run.ui->expectMsg(ExportQuestion, vbYesNoQuestion, QStringLiteral("Stammdaten Speichern"), vbNo);
+    run.ui->expectMsg(FollowUp, vbYesNoQuestion, QStringLiteral("Benutzerführung"), vbNo);
+    EnterPersonalData(*run.program);
+    EXPECT_EQ(s().ClientName, longName);
+    EXPECT_EQ(s().ResultPassword, longPassword);
+}
+
+TEST_F(PersonalDataForm, TabFromTheFirstNameLandsOnTheChosenSex)
+{
+    // Space on the option Tab lands on must not switch a stored "w" to "m".
+    s().ClientSex = QStringLiteral("w");
+    run.ui->expectModal<Form13>([](Form13& f) {
+        QApplication::setActiveWindow(&f);
+        f.Text2->setFocus();
+        QTest::keyClick(f.Text2, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), f.Option1[1]);
+        QTest::keyClick(f.Option1[1], Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), f.Text3) << "the options are one tab stop";
+        // The arrow keys still choose between the two.
+        QTest::keyClick(f.Text3, Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), f.Option1[1]);
+        QTest::keyClick(f.Option1[1], Qt::Key_Left);
+        EXPECT_TRUE(f.Option1[0]->isChecked());
+        f.Command2->click();
+    });
+    run.ui->expectMsg(ChangedQuestion, vbYesNoQuestion, QString(), vbNo);
+    run.ui->expectMsg(FollowUp, vbYesNoQuestion, QStringLiteral("Benutzerführung"), vbNo);
+    EnterPersonalData(*run.program);
+    EXPECT_EQ(s().ClientSex, QStringLiteral("w")) << "Abbrechen stores nothing";
+}
