@@ -5,7 +5,7 @@
 #include "ui/VbText.h"
 
 Program::Program(std::unique_ptr<Platform> platform, std::unique_ptr<Ui> ui)
-    : platform_(std::move(platform)), ui_(std::move(ui))
+    : questionBankFile(QuestionBank::ShippedFile), platform_(std::move(platform)), ui_(std::move(ui))
 {
     state.Answers = EmptyAnswers();
 }

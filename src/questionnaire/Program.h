@@ -59,8 +59,8 @@ public:
     // The same, but a broken bank is reported to the user ("Fragenkatalog
     // fehlerhaft"), so that no questionnaire starts on it.
     const QuestionBank* usableQuestionBank();
-    // Where the bank is read from on first use.
-    QString questionBankFile = QStringLiteral(":/questions/questions.txt");
+    // Where the bank is read from on first use (the compiled-in one).
+    QString questionBankFile;
 
 private:
     std::unique_ptr<Platform> platform_;

@@ -305,7 +305,7 @@ bool QuestionBank::parse(const QByteArray& utf8, QuestionBank& bank, QString& er
 
 bool QuestionBank::loadShipped(QuestionBank& bank, QString& error)
 {
-    return loadFile(QStringLiteral(":/questions/questions.txt"), bank, error);
+    return loadFile(ShippedFile, bank, error);
 }
 
 bool QuestionBank::loadFile(const QString& path, QuestionBank& bank, QString& error)

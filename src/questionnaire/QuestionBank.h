@@ -22,6 +22,7 @@ public:
 
     // The bank compiled into the program (":/questions/questions.txt").
     static bool loadShipped(QuestionBank& bank, QString& error);
+    static inline const QString ShippedFile = QStringLiteral(":/questions/questions.txt");
     // The bank of a file (or resource); false + German error when missing or malformed.
     static bool loadFile(const QString& path, QuestionBank& bank, QString& error);
 

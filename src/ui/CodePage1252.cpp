@@ -61,14 +61,4 @@ QByteArray encode(const QString& text, bool* ok)
     return bytes;
 }
 
-bool canEncode(const QString& text)
-{
-    unsigned char b = 0;
-    for (QChar ch : text) {
-        if (!fromUnicode(ch, b))
-            return false;
-    }
-    return true;
-}
-
 }  // namespace cp1252

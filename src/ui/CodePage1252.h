@@ -22,7 +22,4 @@ QString decode(const QByteArray& bytes);
 // has no byte in the code page.
 QByteArray encode(const QString& text, bool* ok = nullptr);
 
-// True when every character of the text has a byte in the code page.
-bool canEncode(const QString& text);
-
 }  // namespace cp1252
