@@ -13,6 +13,7 @@
 #include "files/AnswerFile.h"
 #include "questionnaire/Form1.h"
 #include "questionnaire/Program.h"
+#include "files/QuestionnaireFixture.h"
 #include "support/FakePlatform.h"
 #include "ui/VbText.h"
 
@@ -47,23 +48,7 @@ struct Setup {
         program = std::make_unique<Program>(std::move(platform), std::make_unique<SilentUi>());
         program->form<Form1>();
         ProgramState& s = program->state;
-        s.ClientName = QStringLiteral("Müller");
-        s.ClientFirstName = QStringLiteral("Jürgen");
-        s.ClientSex = QStringLiteral("m");
-        s.ClientAge = QStringLiteral("47");
-        s.ClientPhone = QStringLiteral("0711 / 12 34 56");
-        s.ClientOccupation = QStringLiteral("Straßenbauer");
-        s.ClientDate = QStringLiteral("07.12.2026");
-        s.ClientStreet = QStringLiteral("Große Gasse 5a");
-        s.ClientPostcodeCity = QStringLiteral("D-70173 Stuttgart");
-        s.ClientCountry = QStringLiteral("Deutschland");
-        s.ClientEmailOrFax = QStringLiteral("j.mueller@example.org");
-        s.SendResultOption = QStringLiteral("1");
-        s.ResultPassword = QStringLiteral("Geheim#42");
-        s.WorkingTimeMinutes = NumberToText(73);
-        s.Answers.clear();
-        for (int i = 0; i < QuestionCount; ++i)
-            s.Answers.append(QChar(u'1' + (i * 7 + i / 11) % 3));
+        FillQuestionnaireState(s);
         path = dir.filePath(QStringLiteral("bench.ziz-ir"));
         s.CurrentFilePath = path;
     }

@@ -26,13 +26,11 @@ inline QString CompleteAnswers()
 }
 
 // Personal data as the personal-data form leaves them, and a complete
-// questionnaire, shown in the main window.
-inline void FillQuestionnaire(TestRun& run, const QString& name = QStringLiteral("Müller"),
-                              const QString& firstName = QStringLiteral("Jürgen"),
-                              const QString& date = QStringLiteral("07.12.2026"))
+// questionnaire, in the program-wide state.
+inline void FillQuestionnaireState(ProgramState& s, const QString& name = QStringLiteral("Müller"),
+                                   const QString& firstName = QStringLiteral("Jürgen"),
+                                   const QString& date = QStringLiteral("07.12.2026"))
 {
-    Form1& main = MainWindow(run);  // before the values: loading it empties the answers
-    ProgramState& s = run.state();
     s.ClientName = name;
     s.ClientFirstName = firstName;
     s.ClientSex = QStringLiteral("m");
@@ -49,6 +47,15 @@ inline void FillQuestionnaire(TestRun& run, const QString& name = QStringLiteral
     s.WorkingTimeMinutes = NumberToText(73);
     s.Answers = CompleteAnswers();
     s.Modified = 1;
+}
+
+// The same, shown in the main window.
+inline void FillQuestionnaire(TestRun& run, const QString& name = QStringLiteral("Müller"),
+                              const QString& firstName = QStringLiteral("Jürgen"),
+                              const QString& date = QStringLiteral("07.12.2026"))
+{
+    Form1& main = MainWindow(run);  // before the values: loading it empties the answers
+    FillQuestionnaireState(run.state(), name, firstName, date);
     main.Text1->setText(name + QStringLiteral(", ") + firstName);
     main.Text2->setText(date);
 }
