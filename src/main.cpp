@@ -3,6 +3,7 @@
 #include "questionnaire/Form1.h"
 #include "questionnaire/Program.h"
 #include "ui/Pictures.h"
+#include "ui/Translation.h"
 #include "ui/RealPlatform.h"
 #include "ui/Ui.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
     // The main window's close ends the run, not the last window closing.
     app.setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
+    InstallGermanToolkitTexts();
 
     Program program(std::make_unique<RealPlatform>(), std::make_unique<RealUi>());
     program.form<Form1>();  // loading the main window runs the start-up

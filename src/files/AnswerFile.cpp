@@ -69,32 +69,32 @@ std::optional<QByteArray> CodableBytes(const QString& value, bool (*refused)(uns
 
 }  // namespace
 
-void WriteAnswerFile(Program& program)
+bool WriteAnswerFile(Program& program)
 {
     ProgramState& s = program.state;
-    const auto fail = [&](const QString& text) { program.MsgBox(text, vbCritical, SaveTitle); };
+    // Every failure is a failed save: no caller may go on as if the file
+    // had been written (nothing sent, nothing cleared).
+    const auto fail = [&](const QString& text) {
+        program.MsgBox(text, vbCritical, SaveTitle);
+        s.SaveFailed = 1;
+        return false;
+    };
 
     // Everything is checked before anything is drawn or written: a refused
     // value leaves no file behind and an existing one untouched.
     QList<QByteArray> plain;
     for (QString* field : FieldLines(s)) {
         const std::optional<QByteArray> bytes = CodableBytes(*field, FieldCodeRefused);
-        if (!bytes) {
-            fail(RefusedCharacters);
-            return;
-        }
+        if (!bytes)
+            return fail(RefusedCharacters);
         plain.append(*bytes);
     }
     const std::optional<QByteArray> password = CodableBytes(s.ResultPassword, PasswordCodeRefused);
-    if (!password) {
-        fail(RefusedCharacters);
-        return;
-    }
+    if (!password)
+        return fail(RefusedCharacters);
     const std::optional<QByteArray> answers = EncodeAnswers(s.Answers.toLatin1());
-    if (!answers) {
-        fail(DescribeFailure(FileFailure::TypeMismatch) + QStringLiteral("."));
-        return;
-    }
+    if (!answers)
+        return fail(DescribeFailure(FileFailure::TypeMismatch) + QStringLiteral("."));
 
     Platform& rnd = program.platform();
     rnd.Randomize();
@@ -103,20 +103,17 @@ void WriteAnswerFile(Program& program)
     for (const QByteArray& value : plain)
         lines.append(EncodeField(value, rnd));
     const std::optional<QByteArray> block = EncodePasswordBlock(*password, rnd);
-    if (!block) {
-        fail(RefusedCharacters);
-        return;
-    }
+    if (!block)
+        return fail(RefusedCharacters);
     lines.append(*block);
     lines.append(*answers);
     lines.append(EncodeField(ComputeChecksum(lines), rnd));
 
     // The file carries the result password: readable by its owner alone.
-    if (const std::optional<FileFailure> failure = WriteLines(s.CurrentFilePath, lines, true)) {
-        fail(DescribeFailure(*failure) + QStringLiteral("."));
-        return;
-    }
+    if (const std::optional<FileFailure> failure = WriteLines(s.CurrentFilePath, lines, OwnerOnly))
+        return fail(DescribeFailure(*failure) + QStringLiteral("."));
     s.Modified = 0;
+    return true;
 }
 
 void ReadAnswerFile(Program& program)

@@ -8,7 +8,8 @@
 #include "ui/VbText.h"
 
 bool FileDialogHandOver(Program& program, const QString& caption, const QString& confirmCaption,
-                        const QString& pattern, const QString& nameBoxText, const QString& errorTitle)
+                        const QString& pattern, const QString& nameBoxText, const QString& errorTitle,
+                        QString* typedName)
 {
     ProgramState& s = program.state;
     bool fellBack = false;
@@ -34,7 +35,14 @@ bool FileDialogHandOver(Program& program, const QString& caption, const QString&
         s.DialogCancelled = 0;
         dialog.Command1->setText(confirmCaption);
         dialog.File1->setPattern(pattern);
+        QMetaObject::Connection typed;
+        if (typedName) {
+            typedName->clear();
+            typed = QObject::connect(&dialog, &Form45::Confirmed,
+                                     [typedName](const QString& name) { *typedName = name; });
+        }
         program.ShowModal(dialog);
+        QObject::disconnect(typed);
         return !(s.CurrentFilePath.isEmpty() || s.DialogCancelled == 1);
     }
 }

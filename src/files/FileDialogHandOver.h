@@ -9,6 +9,8 @@ class Program;
 // DialogCancelled := 0, confirm caption, pattern, modal display. When the
 // start folder cannot be opened, the error is shown (critical, errorTitle),
 // LastDir := AppDir and the dialog is prepared again. Returns true when the
-// caller goes on: the dialog was confirmed with a name (CurrentFilePath set).
+// caller goes on: the dialog was confirmed with a name (CurrentFilePath set);
+// typedName, when given, receives that name exactly as it stood in the box.
 bool FileDialogHandOver(Program& program, const QString& caption, const QString& confirmCaption,
-                        const QString& pattern, const QString& nameBoxText, const QString& errorTitle);
+                        const QString& pattern, const QString& nameBoxText, const QString& errorTitle,
+                        QString* typedName = nullptr);

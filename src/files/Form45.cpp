@@ -338,6 +338,7 @@ void Form45::Command1_Click()
 {
     const QString name = Text1->text();
     program_.state.CurrentFilePath = name.isEmpty() ? QString() : JoinPath(Dir1->path(), name);
+    emit Confirmed(name);
     Unload();
 }
 

@@ -108,6 +108,11 @@ public:
     QGroupBox* Frame1;
     QLineEdit* Text1;
 
+signals:
+    // The name box's text as the dialog was confirmed with it; the path
+    // alone cannot tell a typed "/" from the folder's separator.
+    void Confirmed(const QString& typedName);
+
 protected:
     void Form_Unload() override;
     // The window has no close box; a close the desktop offers all the same

@@ -12,22 +12,24 @@
 
 namespace {
 
-// Unsaved answers: offer to save them first. Whatever the save's outcome,
-// the caller goes on.
-void OfferToSave(Program& program)
+// Unsaved answers: offer to save them first. After No, a refusal or a
+// cancel the caller goes on and the answers go; after a failed write it must
+// stop, or the answers the user wanted kept would be lost.
+bool OfferToSave(Program& program)
 {
     if (program.state.Modified != 1)
-        return;
+        return true;
     if (program.MsgBox(QStringLiteral("Die aktuelle Datei wurde geändert.") + CrLf
                            + QStringLiteral("Soll die Datei zuvor gespeichert werden?"),
                        vbYesNoQuestion, QString())
-        == vbYes)
-        SaveQuestionnaire(program);
+        != vbYes)
+        return true;
+    return SaveQuestionnaire(program) != SaveResult::WriteFailed;
 }
 
 }  // namespace
 
-void NewQuestionnaire(Program& program)
+bool NewQuestionnaire(Program& program)
 {
     ProgramState& s = program.state;
     if (s.Answers == EmptyAnswers() && s.PersonalDataConfirmed == 1
@@ -36,8 +38,9 @@ void NewQuestionnaire(Program& program)
                               + CrLf + QStringLiteral("Wollen Sie fortfahren?"),
                           vbYesNoQuestionDefNo, QStringLiteral("Datei Neu"))
                != vbYes)
-        return;
-    OfferToSave(program);
+        return true;
+    if (!OfferToSave(program))
+        return false;
 
     for (int i = 0; i < ProgramState::PersonalFieldCount; ++i)
         s.personalField(i)->clear();
@@ -54,12 +57,14 @@ void NewQuestionnaire(Program& program)
     if (s.AutoSequence != 1)
         program.MsgBox(QStringLiteral("Der RUV-O Fragebogen wurde neu angelegt."), vbInformation,
                        QStringLiteral("RUV-O Fragebogen Neu"));
+    return true;
 }
 
 void LoadQuestionnaire(Program& program)
 {
     ProgramState& s = program.state;
-    OfferToSave(program);
+    if (!OfferToSave(program))
+        return;
     program.platform().SetCurrentFolder(s.AppDir);
     if (FileDialogHandOver(program, QStringLiteral("RUV-O Fragebogen Laden"), QStringLiteral("Öffnen"),
                            QStringLiteral("*.ziz-ir"), LastComponent(s.CurrentFilePath),

@@ -47,7 +47,7 @@ bool encodeRecord(ProgramState& s, QList<QByteArray>& lines)
 
 // Writes the record and reports a failure; nothing is written when a value
 // cannot be held. The file holds the password in plain: owner only.
-bool writeRecord(Program& program, const QString& path)
+bool writeRecord(Program& program, const QString& path, int options = 0)
 {
     QList<QByteArray> lines;
     if (!encodeRecord(program.state, lines)) {
@@ -55,7 +55,7 @@ bool writeRecord(Program& program, const QString& path)
                        vbCritical, SaveFailureTitle);
         return false;
     }
-    if (const std::optional<FileFailure> failure = WriteLines(path, lines, true)) {
+    if (const std::optional<FileFailure> failure = WriteLines(path, lines, OwnerOnly | options)) {
         program.MsgBox(DescribeFailure(*failure) + QStringLiteral("."), vbCritical, SaveFailureTitle);
         return false;
     }
@@ -136,7 +136,7 @@ void ReadPersonalDataFile(Program& program)
 
 void WriteCarryOverFile(Program& program)
 {
-    writeRecord(program, carryOverPath(program));
+    writeRecord(program, carryOverPath(program), InPlaceIfNeeded);
 }
 
 void LoadCarryOverData(Program& program)

@@ -20,15 +20,6 @@ bool HasExtension(const QString& path)
     return path.right(Extension.size()).toUpper() == Extension.toUpper();
 }
 
-bool HoldsRefused(const QString& text)
-{
-    for (const QChar c : RefusedInFileName) {
-        if (text.contains(c))
-            return true;
-    }
-    return false;
-}
-
 // Name and date of the main window's boxes, made fit for a file name.
 QString ProposedName(const QString& name, const QString& date)
 {
@@ -37,7 +28,7 @@ QString ProposedName(const QString& name, const QString& date)
 
 }  // namespace
 
-void SaveQuestionnaire(Program& program)
+SaveResult SaveQuestionnaire(Program& program)
 {
     ProgramState& s = program.state;
     s.SaveFailed = 0;
@@ -52,7 +43,7 @@ void SaveQuestionnaire(Program& program)
                        vbCritical, Title);
         main.Text1->setFocus();
         s.SaveFailed = 1;
-        return;
+        return SaveResult::NotWritten;
     }
     if (main.Text2->text().isEmpty()) {
         program.MsgBox(QStringLiteral("Es wurde kein Datum eingegeben.") + CrLf
@@ -61,12 +52,12 @@ void SaveQuestionnaire(Program& program)
                        vbCritical, Title);
         main.Text2->setFocus();
         s.SaveFailed = 1;
-        return;
+        return SaveResult::NotWritten;
     }
     if (s.Answers.contains(u'0')) {
         program.MsgBox(QStringLiteral("Nicht vollständig beantwortete Fragebögen können nicht gespeichert werden."),
                        vbCritical, Title);
-        return;
+        return SaveResult::NotWritten;
     }
 
     QString proposal;
@@ -79,16 +70,22 @@ void SaveQuestionnaire(Program& program)
     }
 
     program.platform().SetCurrentFolder(s.AppDir);
+    QString nameBox = proposal.isEmpty() ? LastComponent(s.CurrentFilePath) : proposal + Extension;
     for (;;) {
-        const QString nameBox = proposal.isEmpty() ? LastComponent(s.CurrentFilePath) : proposal + Extension;
+        QString typed;
         if (!FileDialogHandOver(program, Title, QStringLiteral("Speichern"), QStringLiteral("*.ziz-ir"), nameBox,
-                                QStringLiteral("Fehler RUV-O Speichern")))
-            return;
-        if (!HoldsRefused(LastComponent(s.CurrentFilePath)))
+                                QStringLiteral("Fehler RUV-O Speichern"), &typed))
+            return SaveResult::NotWritten;
+        // The whole typed name is checked: a "/" in it is no folder part on
+        // this platform but a refused character, like a control character.
+        if (!HoldsRefusedFileNameCharacter(typed))
             break;
         program.MsgBox(QStringLiteral("Der Dateiname mit den Zeichen \"") + QStringLiteral("/\\,?*<>|:;")
                            + QStringLiteral(" ist ungültig."),
                        vbCritical, QStringLiteral("Fehler RUV-O Fragebogen Speichern"));
+        // Without a proposal the dialog shows the refused name again, whole.
+        if (proposal.isEmpty())
+            nameBox = typed;
     }
 
     if (!HasExtension(s.CurrentFilePath))
@@ -101,8 +98,8 @@ void SaveQuestionnaire(Program& program)
                               + QStringLiteral("Soll diese Datei überschrieben werden?"),
                           vbYesNoQuestionDefNo, Title)
                != vbYes)
-        return;
-    WriteAnswerFile(program);
+        return SaveResult::NotWritten;
+    return WriteAnswerFile(program) ? SaveResult::Written : SaveResult::WriteFailed;
 }
 
 void CheckFileExists(Program& program)

@@ -29,7 +29,7 @@ void WriteSettingsFile(Program& program)
     if (!dirOk || !fileOk)
         failure = FileFailure::InvalidArgument;  // a path the file's code page cannot hold
     else
-        failure = WriteLines(SettingsFilePath(program), {dir, saved});
+        failure = WriteLines(SettingsFilePath(program), {dir, saved}, InPlaceIfNeeded);
     if (failure)
         program.MsgBox(DescribeFailure(*failure) + QStringLiteral("."), vbCritical,
                        QStringLiteral("FehlerOptionenSpeichern"));

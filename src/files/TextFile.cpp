@@ -1,5 +1,6 @@
 #include "files/TextFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <QDir>
@@ -41,6 +42,11 @@ FileFailure openFailure(const QString& path)
 LinesRead ReadLines(const QString& path, int count)
 {
     LinesRead result;
+    // The system would end the name at a NUL and open another file.
+    if (path.contains(QChar(0))) {
+        result.failure = FileFailure::InvalidArgument;
+        return result;
+    }
     QFile file(path);
     const QFileInfo info(path);
     // Folders, devices and pipes are no text files: a pipe would block the
@@ -102,8 +108,12 @@ LinesRead ReadLines(const QString& path, int count)
     return result;
 }
 
-std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines, bool ownerOnly)
+std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines, int options)
 {
+    const bool ownerOnly = options & OwnerOnly;
+    // The system would end the name at a NUL and write another file.
+    if (path.contains(QChar(0)))
+        return FileFailure::InvalidArgument;
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
         return FileFailure::AccessDenied;
@@ -114,6 +124,7 @@ std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArra
             return FileFailure::InvalidArgument;
     }
     QSaveFile file(path);
+    file.setDirectWriteFallback(options & InPlaceIfNeeded);
     if (!file.open(QIODevice::WriteOnly)) {
         if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
             return FileFailure::PathNotFound;
@@ -142,16 +153,25 @@ std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArra
 
 bool CanOpenForReading(const QString& path)
 {
-    if (path.isEmpty() || !QFileInfo(path).isFile())
+    if (path.isEmpty() || path.contains(QChar(0)) || !QFileInfo(path).isFile())
         return false;
     QFile file(path);
     return file.open(QIODevice::ReadOnly);
 }
 
+bool IsRefusedInFileName(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || RefusedInFileName.contains(c);
+}
+
+bool HoldsRefusedFileNameCharacter(const QString& name)
+{
+    return std::any_of(name.begin(), name.end(), IsRefusedInFileName);
+}
+
 QString CleanFileName(QString name)
 {
-    for (const QChar c : RefusedInFileName)
-        name.remove(c);
+    name.removeIf(IsRefusedInFileName);
     if (name.endsWith(u'.'))
         name.chop(1);
     if (name.endsWith(u' '))

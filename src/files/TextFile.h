@@ -31,18 +31,31 @@ struct LinesRead {
 };
 LinesRead ReadLines(const QString& path, int count);
 
+// How WriteLines may write.
+enum WriteOption {
+    // Readable by its owner alone (files that hold the result password).
+    OwnerOnly = 1,
+    // Where no new file can be made beside the target (a program folder that
+    // refuses new files), an existing, writable target is written in place.
+    // Only for the program's own small files, which are written anew anyway.
+    InPlaceIfNeeded = 2
+};
+
 // Writes the lines, each followed by CR LF, to a file beside the target and
 // puts it in the target's place only once it is complete, so a failed write
-// never destroys the file that was there. ownerOnly makes it readable by its
-// owner alone (files that hold the result password).
-std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines,
-                                      bool ownerOnly = false);
+// never destroys the file that was there (see InPlaceIfNeeded for the one
+// exception). options: WriteOption values or-ed together.
+std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines, int options = 0);
 
 // True when the file can be opened for reading.
 bool CanOpenForReading(const QString& path);
 
-// Characters a file name of the program may not hold.
+// Characters a file name of the program may not hold: the eleven that the
+// refusal message names, and every control character (U+0000 to U+001F,
+// U+007F), which would cut the name short or change it on disk.
 inline const QString RefusedInFileName = QStringLiteral(",?\\/*<>|:;\"");
+bool IsRefusedInFileName(QChar c);
+bool HoldsRefusedFileNameCharacter(const QString& name);
 
 // A text made fit for a file name: every refused character removed, then one
 // trailing full stop, then one trailing blank; a lone blank becomes empty.

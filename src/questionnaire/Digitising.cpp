@@ -18,8 +18,13 @@ void RunGuidedDigitising(Program& program)
 {
     ProgramState& s = program.state;
     s.AutoSequence = 1;
-    // Its questions still come; whatever was answered, the sequence goes on.
-    NewQuestionnaire(program);
+    // Its questions still come; whatever was answered, the sequence goes on,
+    // unless unsaved answers failed to be written: transcribing over them
+    // would lose them.
+    if (!NewQuestionnaire(program)) {
+        s.AutoSequence = 0;
+        return;
+    }
     Form18& window = program.form<Form18>();
     window.Image2->hide();
     window.Image3->hide();

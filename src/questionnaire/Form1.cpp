@@ -226,20 +226,24 @@ void Form1::Form_Load()
     Label3->show();
 }
 
-void Form1::Form_Unload()
+bool Form1::Form_Unload()
 {
     ProgramState& s = program_.state;
     if (s.Modified == 1) {
-        // Whatever the save's outcome, the program ends; no post-save sequence.
+        // No post-save sequence here. No, a cancel or a refusal end the
+        // program; a failed write does not, or the answers would be lost:
+        // the window stays as it is, so they can be saved elsewhere.
         if (program_.MsgBox(QStringLiteral("Die aktuelle Datei wurde geändert.") + CrLf
                                 + QStringLiteral("Soll die Datei zuvor gespeichert werden?"),
                             vbYesNoQuestion, QString())
-            == vbYes)
-            SaveQuestionnaire(program_);
+                == vbYes
+            && SaveQuestionnaire(program_) == SaveResult::WriteFailed)
+            return false;
     }
     if (s.LastDir != s.LastDirAtStart)
         WriteSettingsFile(program_);
     ended_ = true;
+    return true;
 }
 
 void Form1::Form_Resize()
@@ -414,8 +418,10 @@ void Form1::resizeEvent(QResizeEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (!ended_)
-        Form_Unload();
+    if (!ended_ && !Form_Unload()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     // Every other window goes with the main window, and the run ends.
     QCoreApplication::quit();

@@ -17,7 +17,7 @@ public:
     explicit Form1(Program& program);
 
     void Form_Load();
-    void Form_Unload();
+    bool Form_Unload();  // false: the program does not end (a failed save)
     void Form_Resize();
 
     void Command1_Click();

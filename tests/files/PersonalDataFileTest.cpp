@@ -152,6 +152,33 @@ TEST_F(PersonalDataFiles, ExportNameIsCleanedOfForbiddenCharactersOneDotAndOneBl
     }
 }
 
+TEST_F(PersonalDataFiles, ControlCharactersInTheNameNeverReachTheFileName)
+{
+    // An imported name may hold any of them; the file appears under exactly
+    // the name the confirmation gives, or (carriage return) not at all.
+    const QString folder = run.path(QStringLiteral("Export"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    s().LastDir = folder;
+    for (const QChar c : {QChar(0), QChar(u'\t'), QChar(u'\n'), QChar(u'\r'), QChar(0x1b), QChar(0x7f)}) {
+        SCOPED_TRACE(int(c.unicode()));
+        setRecord(s(), Erika);
+        s().ClientName = QStringLiteral("Mus") + c + QStringLiteral("ter");
+        s().ClientFirstName = QStringLiteral("Erika") + c;
+        const QString target = QDir(folder).filePath(QStringLiteral("Muster Erika.std"));
+        if (c == u'\r')
+            run.ui->expectMsg(NotHeld, vbCritical, SaveFailure);
+        else
+            run.ui->expectMsg(confirmation(target), vbInformation, SaveTitle);
+        WritePersonalDataFile(*run.program);
+        run.ui->verifyDone();
+        EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                  c == u'\r' ? QStringList() : QStringList{QStringLiteral("Muster Erika.std")});
+        if (c != u'\r')
+            EXPECT_EQ(readAll(target).left(7), QByteArray("Mus") + c.toLatin1() + QByteArray("ter"));
+        QFile::remove(target);
+    }
+}
+
 TEST_F(PersonalDataFiles, AnEmptyCleanedNameWritesNothing)
 {
     for (const auto& [name, first] : {std::pair{"", ""}, {" ", ""}, {"?", "*"}, {"", "."}}) {

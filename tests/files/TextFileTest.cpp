@@ -113,6 +113,9 @@ TEST(CleanFileName, RemovesRefusedCharactersThenOneFullStopThenOneBlank)
     EXPECT_EQ(CleanFileName(QStringLiteral("Erika..")), QStringLiteral("Erika."));
     EXPECT_EQ(CleanFileName(QStringLiteral(",  ")), QString()) << "two blanks become one, then nothing";
     EXPECT_EQ(CleanFileName(QStringLiteral("a\"b<c>d|e:f;g*h\\i")), QStringLiteral("abcdefghi"));
+    EXPECT_EQ(CleanFileName(QStringLiteral("a") + QChar(0) + QStringLiteral("b\tc\nd\re\x1f" "f\x7f" "g")),
+              QStringLiteral("abcdefg"));
+    EXPECT_EQ(CleanFileName(QStringLiteral("Erika.\n")), QStringLiteral("Erika")) << "removed before the stop";
 }
 
 TEST(LastComponent, IsWhatFollowsTheLastSeparator)

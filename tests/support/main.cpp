@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "ui/Pictures.h"
+#include "ui/Translation.h"
 
 int main(int argc, char** argv)
 {
@@ -11,6 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
+    InstallGermanToolkitTexts();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
