@@ -7,7 +7,7 @@
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
 
-Form15::Form15(Program& program) : Form(program, FixedDialog)
+Form15::Form15(Program& program) : ProgramForm(program, FixedDialog)
 {
     setObjectName(QStringLiteral("Form15"));
     setWindowTitle(QStringLiteral("Korrupte Datei"));

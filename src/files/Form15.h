@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QLabel;
 class QPushButton;
 
 // The corrupt-file notice: a loaded answer file failed its checksum. Only OK
 // closes it; Hilfe explains what may have happened.
-class Form15 : public Form {
+class Form15 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form15(Program& program);

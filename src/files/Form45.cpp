@@ -11,6 +11,7 @@
 #include <QStyle>
 
 #include "questionnaire/Program.h"
+#include "ui/Frame.h"
 #include "ui/VbText.h"
 
 namespace {
@@ -248,7 +249,7 @@ void FileListBox::list()
 
 // -------------------------------------------------------------------- window
 
-Form45::Form45(Program& program) : Form(program, FixedDialog)
+Form45::Form45(Program& program) : ProgramForm(program, FixedDialog)
 {
     setObjectName(QStringLiteral("Form45"));
     setWindowTitle(QStringLiteral("Dateien"));
@@ -279,7 +280,7 @@ Form45::Form45(Program& program) : Form(program, FixedDialog)
     File1->setObjectName(QStringLiteral("File1"));
     File1->setGeometry(TwipsRect(3360, 240, 6015, 3210));
 
-    Frame1 = new QGroupBox(QStringLiteral("Dateiname"), this);
+    Frame1 = new Frame(QStringLiteral("Dateiname"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipsRect(120, 3720, 9255, 855));
     Text1 = new QLineEdit(Frame1);

@@ -7,7 +7,7 @@
 #include <QTreeWidget>
 
 #include "files/TextFile.h"
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QGroupBox;
 class QLineEdit;
@@ -80,7 +80,7 @@ private:
 // The program's own file dialog. Callers prepare and show it through
 // FileDialogHandOver; it checks nothing and hands back the folder and the
 // name as typed.
-class Form45 : public Form {
+class Form45 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form45(Program& program);

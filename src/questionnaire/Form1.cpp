@@ -26,6 +26,7 @@
 #include "questionnaire/Shell.h"
 #include "questionnaire/Startup.h"
 #include "ui/Form.h"
+#include "ui/Frame.h"
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
 
@@ -74,11 +75,11 @@ Form1::Form1(Program& program) : QWidget(nullptr), program_(program)
     SetWindowBackground(*this);
     resize(Px(15120), Px(8430));
 
-    Frame1 = new QGroupBox(QStringLiteral("Name"), this);
+    Frame1 = new Frame(QStringLiteral("Name"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->resize(Px(3615), Px(690));
     Text1 = makeBox(Frame1, "Text1", 3375);
-    Frame2 = new QGroupBox(QStringLiteral("Datum"), this);
+    Frame2 = new Frame(QStringLiteral("Datum"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->resize(Px(1575), Px(690));
     Text2 = makeBox(Frame2, "Text2", 1335);

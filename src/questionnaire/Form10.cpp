@@ -8,7 +8,7 @@
 #include "questionnaire/PersonalData.h"
 #include "questionnaire/Program.h"
 
-Form10::Form10(Program& program) : Form(program, FixedDialogWithCloseBox)
+Form10::Form10(Program& program) : ProgramForm(program, FixedDialogWithCloseBox)
 {
     setObjectName(QStringLiteral("Form10"));
     setWindowTitle(QStringLiteral("Hilfe zur Vorgehensweise"));

@@ -4,9 +4,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/Frame.h"
 #include "ui/VbText.h"
 
-Form12::Form12(Program& program) : Form(program, FixedDialog)
+Form12::Form12(Program& program) : ProgramForm(program, FixedDialog)
 {
     setObjectName(QStringLiteral("Form12"));
     setWindowTitle(QStringLiteral("System Info"));
@@ -14,7 +15,7 @@ Form12::Form12(Program& program) : Form(program, FixedDialog)
 
     const auto row = [this](QGroupBox*& frame, QLineEdit*& box, const char* frameName, const char* boxName,
                             const QString& caption, double top) {
-        frame = new QGroupBox(caption, this);
+        frame = new Frame(caption, this);
         frame->setObjectName(QString::fromLatin1(frameName));
         frame->setGeometry(TwipsRect(120, top, 6495, 735));
         box = new QLineEdit(frame);

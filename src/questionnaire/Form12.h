@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
 // System information: program folder, last folder, system folder, version.
-class Form12 : public Form {
+class Form12 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form12(Program& program);

@@ -16,6 +16,7 @@
 #include "questionnaire/Form1.h"
 #include "questionnaire/Form5.h"
 #include "questionnaire/Program.h"
+#include "ui/Frame.h"
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
 
@@ -52,7 +53,7 @@ double cellTop(int row) { return CellsTop + row * (CellHeight + RowGap); }
 
 QGroupBox* makeCell(QWidget* parent, const char* name, const QString& caption, int column, int row)
 {
-    auto* frame = new QGroupBox(caption, parent);
+    auto* frame = new Frame(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setGeometry(TwipsRect(cellLeft(column), cellTop(row), ColumnWidth[column], CellHeight));
     return frame;
@@ -82,14 +83,14 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 }  // namespace
 
-Form13::Form13(Program& program) : Form(program, FixedDialog)
+Form13::Form13(Program& program) : ProgramForm(program, FixedDialog)
 {
     setObjectName(QStringLiteral("Form13"));
     setWindowTitle(QStringLiteral("Stammdaten"));
     setWindowIcon(PictureIcon(QStringLiteral("main_stammdaten")));
     setDesignClientSize(FormWidth, FormHeight);
 
-    Frame2 = new QGroupBox(QStringLiteral("Klient"), this);
+    Frame2 = new Frame(QStringLiteral("Klient"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(TwipsRect(KlientLeft, KlientTop, KlientWidth, KlientHeight));
 

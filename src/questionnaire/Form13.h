@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -13,7 +13,7 @@ class QRadioButton;
 
 // The personal-data form "Stammdaten": the client's twelve fields, checked
 // and stored by OK, left untouched by Abbrechen.
-class Form13 : public Form {
+class Form13 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form13(Program& program);

@@ -29,7 +29,7 @@ QLabel* makeImage(QWidget* parent, const char* name, const QRect& geometry, cons
 
 }  // namespace
 
-Form18::Form18(Program& program) : Form(program, FixedDialog)
+Form18::Form18(Program& program) : ProgramForm(program, FixedDialog)
 {
     setObjectName(QStringLiteral("Form18"));
     setWindowTitle(QStringLiteral("Digitalisieren eines RUV-O-Fragebogens"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QLabel;
 class QPushButton;
@@ -8,7 +8,7 @@ class QPushButton;
 // The digitising window: three steps from left to right (personal data,
 // transferring the answers on the overview page, saving), an arrow at step 1
 // and a done or not-done mark under each of the first two steps.
-class Form18 : public Form {
+class Form18 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form18(Program& program);

@@ -18,6 +18,7 @@
 #include "questionnaire/PostSave.h"
 #include "questionnaire/Program.h"
 #include "questionnaire/QuestionPage.h"
+#include "ui/Frame.h"
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
 
@@ -74,7 +75,7 @@ int firstOpen(const QString& answers)
 
 }  // namespace
 
-Form2::Form2(Program& program) : Form(program, SizableNoControlBox)
+Form2::Form2(Program& program) : ProgramForm(program, SizableNoControlBox)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Fragebogen"));
@@ -82,7 +83,7 @@ Form2::Form2(Program& program) : Form(program, SizableNoControlBox)
     setDesignClientSize(11760, 8430);
     setWindowState(windowState() | Qt::WindowMaximized);
 
-    Frame1 = new QGroupBox(QStringLiteral("Frage"), this);
+    Frame1 = new Frame(QStringLiteral("Frage"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipsRect(720, 240, 11000, 7695));
 
@@ -225,26 +226,39 @@ void Form2::Form_Resize()
 void Form2::SetOptionCaption(int index, const QString& text)
 {
     QRadioButton* option = Option1[size_t(index)];
-    QString shown = text;
-    shown.replace(u'&', QStringLiteral("&&"));  // an ampersand is no shortcut here
     QFont f = option->font();
     f.setUnderline(false);
     const QFontMetrics fm(f);
+    // A few pixels to spare, as italic letters lean out beyond their advance.
     const int room = option->width() - style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option)
                      - style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option) - 8;
-    if (fm.horizontalAdvance(shown) > room) {
-        // Break at the last blank that keeps the first line within the option.
-        int cut = -1;
-        for (int i = int(shown.size()) - 1; i > 0; --i) {
-            if (shown[i] == u' ' && fm.horizontalAdvance(shown.left(i)) <= room) {
-                cut = i;
-                break;
-            }
+    const auto fits = [&](const QString& line) { return fm.horizontalAdvance(line) <= room; };
+
+    // The option has room for two lines. Break at the last blank that keeps
+    // the first line within the option; where the rest would still be too
+    // wide (a very long word), break inside the word, so that every letter
+    // stays in view.
+    QStringList lines{text};
+    if (!fits(text)) {
+        int blank = -1;
+        for (int i = int(text.size()) - 1; i > 0 && blank < 0; --i)
+            if (text[i] == u' ' && fits(text.left(i)))
+                blank = i;
+        if (blank > 0)
+            lines = {text.left(blank), text.mid(blank + 1)};
+        if (blank <= 0 || !fits(lines[1])) {
+            int cut = int(text.size()) - 1;
+            while (cut > 1 && !fits(text.left(cut)))
+                --cut;
+            if (text[cut].isLowSurrogate())
+                --cut;
+            if (fits(text.mid(cut)) || blank <= 0)
+                lines = {text.left(cut), text.mid(cut)};
         }
-        if (cut > 0)
-            shown = shown.left(cut) + u'\n' + shown.mid(cut + 1);
     }
-    option->setText(shown);
+    for (QString& line : lines)
+        line.replace(u'&', QStringLiteral("&&"));  // an ampersand is no shortcut here
+    option->setText(lines.join(u'\n'));
 }
 
 void Form2::MarkAnswer(QChar digit)

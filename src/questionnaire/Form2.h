@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QGroupBox;
 class QLabel;
@@ -13,7 +13,7 @@ class QTimer;
 
 // The question page: one question at a time, its two or three answers, the
 // navigation buttons, the go-to box and the elapsed-time clock.
-class Form2 : public Form {
+class Form2 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form2(Program& program);

@@ -9,6 +9,7 @@
 #include "questionnaire/Form1.h"
 #include "questionnaire/OverviewPage.h"
 #include "questionnaire/Program.h"
+#include "ui/Frame.h"
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
 
@@ -26,7 +27,7 @@ protected:
 
 }  // namespace
 
-Form3::Form3(Program& program) : Form(program, Sizable)
+Form3::Form3(Program& program) : ProgramForm(program, Sizable)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Fragebogen, Übersicht"));
@@ -51,7 +52,7 @@ Form3::Form3(Program& program) : Form(program, Sizable)
     QWidget* previous = Command1;
     for (int k = 1; k <= SlotCount; ++k) {
         const QString number = QString::number(k);
-        auto* frame = new QGroupBox(QStringLiteral("Frame") + number, this);
+        auto* frame = new Frame(QStringLiteral("Frame") + number, this);
         frame->setObjectName(QStringLiteral("Frame") + number);
         frame->setGeometry(TwipsRect(720, 120 + 780 * (k - 1), 4215, 675));
         *frames_[k - 1] = frame;

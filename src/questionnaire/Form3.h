@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -12,7 +12,7 @@ class QRadioButton;
 // The overview page: ten questions a page, each shown only by its number with
 // one option button per answer, for transcribing a questionnaire answered on
 // paper. Every click writes its digit into the answers at once.
-class Form3 : public Form {
+class Form3 : public ProgramForm {
     Q_OBJECT
 public:
     static constexpr int SlotCount = 10;

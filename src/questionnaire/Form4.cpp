@@ -8,7 +8,7 @@
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
 
-Form4::Form4(Program& program) : Form(program, FixedDialog)
+Form4::Form4(Program& program) : ProgramForm(program, FixedDialog)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Hinweis zum Wesensrastertest"));

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QLabel;
 class QPushButton;
 
 // The notice before the first question page of a run: how to answer, how
 // long it takes, where the file goes.
-class Form4 : public Form {
+class Form4 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form4(Program& program);

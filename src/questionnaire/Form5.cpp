@@ -10,6 +10,7 @@
 
 #include "questionnaire/Program.h"
 #include "ui/CodePage1252.h"
+#include "ui/Frame.h"
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
 
@@ -64,7 +65,7 @@ QString FirstRefusedPasswordCharacter(const QString& password)
     return QString();
 }
 
-Form5::Form5(Program& program) : Form(program, FixedDialog)
+Form5::Form5(Program& program) : ProgramForm(program, FixedDialog)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(Title);
@@ -76,11 +77,11 @@ Form5::Form5(Program& program) : Form(program, FixedDialog)
     Picture1->setGeometry(TwipsRect(0, 0, StripWidth, FormHeight));
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Frame1 = new QGroupBox(QStringLiteral("Passwort zum Öffnen des verschlüsselten RUV-O"), this);
+    Frame1 = new Frame(QStringLiteral("Passwort zum Öffnen des verschlüsselten RUV-O"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(TwipsRect(FrameLeft, Frame1Top, FrameWidth, FrameHeight));
     Text1 = makeBox(Frame1, "Text1");
-    Frame2 = new QGroupBox(QStringLiteral("Passwort (Wiederholung)"), this);
+    Frame2 = new Frame(QStringLiteral("Passwort (Wiederholung)"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(TwipsRect(FrameLeft, Frame2Top, FrameWidth, FrameHeight));
     Text2 = makeBox(Frame2, "Text2");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QGroupBox;
 class QLabel;
@@ -9,7 +9,7 @@ class QPushButton;
 
 // The result-password dialog "Passwortschutz". It closes only after storing
 // ResultPassword: a password that passes its rules, or "" after an explicit Yes.
-class Form5 : public Form {
+class Form5 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form5(Program& program);

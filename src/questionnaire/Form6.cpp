@@ -11,7 +11,7 @@
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
 
-Form6::Form6(Program& program) : Form(program, Borderless)
+Form6::Form6(Program& program) : ProgramForm(program, Borderless)
 {
     setObjectName(QStringLiteral("Form6"));
     setAttribute(Qt::WA_TranslucentBackground, false);

@@ -2,13 +2,13 @@
 
 #include <QPixmap>
 
-#include "ui/Form.h"
+#include "questionnaire/ProgramForm.h"
 
 class QLabel;
 
 // The picture-shaped window without border: the splash at start-up and the
 // Info window later.
-class Form6 : public Form {
+class Form6 : public ProgramForm {
     Q_OBJECT
 public:
     explicit Form6(Program& program);

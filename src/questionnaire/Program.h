@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "questionnaire/ProgramState.h"
+#include "ui/FormHost.h"
 #include "ui/Platform.h"
 #include "ui/Ui.h"
 
@@ -19,7 +20,7 @@ class QuestionBank;
 // The context of one run: the program-wide state, the platform, the message
 // and modal-window layer, and the windows. Windows are created the first time
 // they are needed and forgotten when they are unloaded.
-class Program {
+class Program : public FormHost {
 public:
     Program(std::unique_ptr<Platform> platform, std::unique_ptr<Ui> ui);
     ~Program();
@@ -44,14 +45,14 @@ public:
     template <class F>
     F* loadedForm() const;
     // Called by a window that is being unloaded.
-    void forget(QWidget* window);
+    void forget(QWidget* window) override;
 
     // The main window, or nullptr before it exists; parent of every other window.
-    QWidget* mainWindow() const;
+    QWidget* mainWindow() const override;
 
     // Places a window in the middle of the screen (left and top from the
     // screen size and the window size, in twips).
-    void centre(QWidget& window);
+    void centre(QWidget& window) override;
 
     // The question bank compiled into the program; nullptr (and a German
     // description in error) when it is missing or malformed.

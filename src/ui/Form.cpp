@@ -1,10 +1,11 @@
 #include "ui/Form.h"
 
 #include <QCloseEvent>
-#include <QScreen>
+#include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 
-#include "questionnaire/Program.h"
 #include "ui/VbText.h"
 
 namespace {
@@ -27,6 +28,79 @@ Qt::WindowFlags flagsFor(Form::Kind kind)
     return Qt::Dialog;
 }
 
+// The client geometry of a restored window: the design size, or less where
+// the available area cannot hold it with its frame, centred with the frame.
+QRect RestoredGeometry(const QRect& available, const QSize& design, const QMargins& frame)
+{
+    const QSize room = available.size().shrunkBy(frame).expandedTo(QSize(0, 0));
+    const QSize client = design.boundedTo(room);
+    const QSize outer = client.grownBy(frame);
+    const QPoint outerTopLeft = available.topLeft()
+                                + QPoint((available.width() - outer.width()) / 2,
+                                         (available.height() - outer.height()) / 2);
+    return QRect(outerTopLeft + QPoint(frame.left(), frame.top()), client);
+}
+
+// Watches a window that was given the whole available area to open
+// maximised. A window manager that restores it gives it back that area, its
+// title bar above the screen's top edge; the first restore therefore puts it
+// at its design size in the middle of the screen. Later restores keep what
+// the user made of it.
+class FirstRestore : public QObject {
+public:
+    static constexpr const char* Name = "FirstRestore";
+
+    FirstRestore(QWidget& window, QSize design) : QObject(&window), window_(&window), design_(design)
+    {
+        setObjectName(QString::fromLatin1(Name));
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_ && event->type() == QEvent::WindowStateChange) {
+            const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+            if ((change->oldState() & Qt::WindowMaximized) && !maximisedOrHidden()) {
+                window_->removeEventFilter(this);
+                // After the window manager's own restore has come through.
+                QTimer::singleShot(0, this, [this] {
+                    place();
+                    deleteLater();
+                });
+            }
+        }
+        return false;
+    }
+
+private:
+    // The frame the window manager gives the restored window is known only
+    // some time after the restore (until then the maximised one is reported),
+    // so the placement leaves room for a usual frame at least.
+    static constexpr QMargins UsualFrame{6, 32, 6, 6};
+
+    bool maximisedOrHidden() const
+    {
+        return window_->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized);
+    }
+
+    void place()
+    {
+        if (!window_ || maximisedOrHidden())
+            return;
+        const QScreen* screen = window_->screen();
+        if (!screen)
+            return;
+        const QRect inner = window_->geometry();
+        const QRect outer = window_->frameGeometry();
+        const QMargins known(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                             outer.bottom() - inner.bottom());
+        window_->setGeometry(RestoredGeometry(screen->availableGeometry(), design_, known | UsualFrame));
+    }
+
+    QPointer<QWidget> window_;
+    QSize design_;
+};
+
 }  // namespace
 
 void SetWindowBackground(QWidget& widget)
@@ -39,12 +113,17 @@ void SetWindowBackground(QWidget& widget)
 
 void FitToScreen(QWidget& window)
 {
-    if (const QScreen* screen = window.screen())
-        window.setGeometry(screen->availableGeometry());
+    const QScreen* screen = window.screen();
+    if (!screen)
+        return;
+    if (!window.findChild<QObject*>(QString::fromLatin1(FirstRestore::Name), Qt::FindDirectChildrenOnly)) {
+        const auto* form = qobject_cast<const Form*>(&window);
+        new FirstRestore(window, form && form->designClientSize().isValid() ? form->designClientSize() : window.size());
+    }
+    window.setGeometry(screen->availableGeometry());
 }
 
-Form::Form(Program& program, Kind kind)
-    : QDialog(program.mainWindow(), flagsFor(kind)), program_(program), kind_(kind)
+Form::Form(FormHost& host, Kind kind) : QDialog(host.mainWindow(), flagsFor(kind)), host_(host), kind_(kind)
 {
     SetWindowBackground(*this);
     setModal(true);
@@ -52,6 +131,7 @@ Form::Form(Program& program, Kind kind)
 
 void Form::setDesignClientSize(double widthTwips, double heightTwips)
 {
+    designClientSize_ = QSize(Px(widthTwips), Px(heightTwips));
     if (kind_ == Sizable || kind_ == SizableNoControlBox)
         resize(Px(widthTwips), Px(heightTwips));
     else
@@ -64,7 +144,7 @@ void Form::Unload()
         return;
     unloading_ = true;
     Form_Unload();
-    program_.forget(this);
+    host_.forget(this);
     done(QDialog::Rejected);
     hide();
     deleteLater();
@@ -78,12 +158,7 @@ void Form::closeEvent(QCloseEvent* event)
         Unload();
 }
 
-void Form::reject()
-{
-    // Escape closes only what the close box could close.
-    if (kind_ == FixedDialogWithCloseBox || kind_ == Sizable)
-        Unload();
-}
+void Form::reject() {}
 
 void Form::setOuterHeightTwips(double twips)
 {
@@ -107,7 +182,7 @@ void Form::settleOuterHeight()
     outerHeightSettled_ = true;
     if (frameGeometry().height() != Px(outerHeightTwips_)) {
         applyOuterHeight();
-        program_.centre(*this);
+        host_.centre(*this);
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include <QDialog>
 
-class Program;
+#include "ui/FormHost.h"
 
 // Base of every window but the main window. Unload() is the one way a window
 // goes away: it runs the window's own unload event, ends its modal display
-// and has the run forget it, so the next use creates it afresh.
+// and has its host forget it, so the next use creates it afresh.
 class Form : public QDialog {
     Q_OBJECT
 public:
@@ -18,14 +18,15 @@ public:
         Borderless                // no border, no title bar
     };
 
-    Form(Program& program, Kind kind);
+    Form(FormHost& host, Kind kind);
 
     void Unload();
     bool isUnloading() const { return unloading_; }
-    Program& program() { return program_; }
 
     // Client size from design twips; fixed dialogs cannot be resized.
     void setDesignClientSize(double widthTwips, double heightTwips);
+    // The design client size in pixels; invalid until set.
+    QSize designClientSize() const { return designClientSize_; }
 
     // The outer height in twips, title bar and border included. The frame is
     // known only once the window manager has framed the window: until then
@@ -38,17 +39,19 @@ protected:
     virtual void Form_Unload() {}
 
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes nothing: a window leaves through its own buttons or its
+    // close box. A window where Escape is one of its ways out says so itself.
     void reject() override;
     void showEvent(QShowEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
-
-    Program& program_;
 
 private:
     void applyOuterHeight();
     void settleOuterHeight();
 
+    FormHost& host_;
     Kind kind_;
+    QSize designClientSize_;
     bool unloading_ = false;
     double outerHeightTwips_ = 0;  // 0: the window keeps its client height
     bool outerHeightSettled_ = false;
@@ -59,4 +62,7 @@ void SetWindowBackground(QWidget& widget);
 
 // Gives a window that is to open maximised the screen's available area
 // first, so that it fills the screen even where no window manager maximises.
+// The first time it is restored from maximised it takes its design client
+// size instead (a Form's, else its size before this call), or less on a small
+// screen, centred with its frame on the screen's available area.
 void FitToScreen(QWidget& window);

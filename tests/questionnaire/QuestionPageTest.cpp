@@ -208,32 +208,6 @@ TEST_F(QuestionPage, OptionsFollowTheNumberOfAnswers)
     EXPECT_TRUE(run.state().AnswerText3.isEmpty());
 }
 
-TEST_F(QuestionPage, EveryAnswerOfTheBankFitsItsOption)
-{
-    Form2& page = pageAt(1);
-    const QuestionBank& bank = *run.program->questionBank();
-    for (int n = 1; n <= QuestionCount; ++n) {
-        const QuestionEntry& e = *bank.entry(n);
-        for (const QString& text : {e.answerText1, e.answerText2, e.answerText3}) {
-            if (text.isEmpty())
-                continue;
-            page.SetOptionCaption(0, text);
-            QRadioButton* option = page.Option1[0];
-            EXPECT_LE(option->sizeHint().width(), option->width()) << n << ": " << text.toStdString();
-            EXPECT_LE(option->sizeHint().height(), option->height()) << n << ": " << text.toStdString();
-        }
-        const QRect needed = page.Label1->fontMetrics().boundingRect(
-            QRect(0, 0, page.Label1->width(), 10000), Qt::TextWordWrap, e.questionText);
-        EXPECT_LE(needed.height(), page.Label1->height()) << n;
-    }
-    // A long answer without room on one line goes onto a second one.
-    const QString longest = QStringLiteral("2. ") + QString(20, u'x').append(u' ').repeated(4).trimmed();
-    page.SetOptionCaption(1, longest);
-    EXPECT_TRUE(page.Option1[1]->text().contains(u'\n'));
-    EXPECT_EQ(page.Option1[1]->text().replace(u'\n', u' '), longest);
-    EXPECT_LE(page.Option1[1]->sizeHint().width(), page.Option1[1]->width());
-}
-
 TEST_F(QuestionPage, PreviousAndNextStopAtTheEnds)
 {
     Form2& page = pageAt(1);
