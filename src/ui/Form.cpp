@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "ui/VbText.h"
+#include "ui/WindowDecorations.h"
 
 namespace {
 
@@ -194,6 +195,9 @@ void Form::showEvent(QShowEvent* event)
         button->setAutoDefault(false);
         button->setDefault(false);
     }
+    // The native window exists now and is not mapped yet: the window
+    // manager reads the hints when it frames the window.
+    AnnounceDecorations(*this, kind_);
     QDialog::showEvent(event);
     settleOuterHeight();
 }
