@@ -2,13 +2,37 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
 
 #include "ui/Form.h"
 
 namespace {
+
 constexpr int MaxShownLineLength = 500;
+
+// A short message under a long title ("Fehler beim Speichern des RUV-O
+// Fragebogens") would leave the window manager too narrow a title bar to
+// show the title whole: the box is made wide enough for it, with room for
+// the title bar's icon and buttons. Done last, as the box lays itself out
+// anew while it is filled.
+void MakeRoomForTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    QFont bold = box.font();
+    bold.setBold(true);
+    int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + 160;
+    if (const QScreen* screen = box.screen())
+        width = qMin(width, screen->availableGeometry().width() * 9 / 10);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
 }  // namespace
 
 int RealUi::MsgBox(const QString& text, int style, const QString& title)
@@ -38,12 +62,14 @@ int RealUi::MsgBox(const QString& text, int style, const QString& title)
         QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
         box.setDefaultButton(style == vbYesNoQuestionDefNo ? no : yes);
         box.setEscapeButton(no);
+        MakeRoomForTitle(box);
         box.exec();
         return box.clickedButton() == yes ? vbYes : vbNo;
     }
     QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    MakeRoomForTitle(box);
     box.exec();
     return vbOK;
 }
