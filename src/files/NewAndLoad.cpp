@@ -13,8 +13,9 @@
 namespace {
 
 // Unsaved answers: offer to save them first. After No, a refusal or a
-// cancel the caller goes on and the answers go; after a failed write it must
-// stop, or the answers the user wanted kept would be lost.
+// cancel the caller goes on and the answers go; when the user chose a place
+// and no file was written there, it must stop, or the answers the user
+// wanted kept would be lost.
 bool OfferToSave(Program& program)
 {
     if (program.state.Modified != 1)
@@ -24,7 +25,7 @@ bool OfferToSave(Program& program)
                        vbYesNoQuestion, QString())
         != vbYes)
         return true;
-    return SaveQuestionnaire(program) != SaveResult::WriteFailed;
+    return SaveQuestionnaire(program) != SaveResult::Failed;
 }
 
 }  // namespace

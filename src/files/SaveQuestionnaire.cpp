@@ -74,8 +74,13 @@ SaveResult SaveQuestionnaire(Program& program)
     for (;;) {
         QString typed;
         if (!FileDialogHandOver(program, Title, QStringLiteral("Speichern"), QStringLiteral("*.ziz-ir"), nameBox,
-                                QStringLiteral("Fehler RUV-O Speichern"), &typed))
-            return SaveResult::NotWritten;
+                                QStringLiteral("Fehler RUV-O Speichern"), &typed)) {
+            if (s.DialogCancelled == 1)
+                return SaveResult::NotWritten;
+            // Confirmed with an empty name: nothing written, so nothing saved.
+            s.SaveFailed = 1;
+            return SaveResult::Failed;
+        }
         // The whole typed name is checked: a "/" in it is no folder part on
         // this platform but a refused character, like a control character.
         if (!HoldsRefusedFileNameCharacter(typed))
@@ -97,9 +102,12 @@ SaveResult SaveQuestionnaire(Program& program)
                               + QStringLiteral("existiert bereits.") + CrLf
                               + QStringLiteral("Soll diese Datei überschrieben werden?"),
                           vbYesNoQuestionDefNo, Title)
-               != vbYes)
-        return SaveResult::NotWritten;
-    return WriteAnswerFile(program) ? SaveResult::Written : SaveResult::WriteFailed;
+               != vbYes) {
+        // The file there may hold another questionnaire: it is no save of this one.
+        s.SaveFailed = 1;
+        return SaveResult::Failed;
+    }
+    return WriteAnswerFile(program) ? SaveResult::Written : SaveResult::Failed;
 }
 
 void CheckFileExists(Program& program)

@@ -19,8 +19,8 @@ void RunGuidedDigitising(Program& program)
     ProgramState& s = program.state;
     s.AutoSequence = 1;
     // Its questions still come; whatever was answered, the sequence goes on,
-    // unless unsaved answers failed to be written: transcribing over them
-    // would lose them.
+    // unless unsaved answers were to be saved and no file was written:
+    // transcribing over them would lose them.
     if (!NewQuestionnaire(program)) {
         s.AutoSequence = 0;
         return;

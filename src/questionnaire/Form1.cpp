@@ -232,13 +232,13 @@ bool Form1::Form_Unload()
     ProgramState& s = program_.state;
     if (s.Modified == 1) {
         // No post-save sequence here. No, a cancel or a refusal end the
-        // program; a failed write does not, or the answers would be lost:
-        // the window stays as it is, so they can be saved elsewhere.
+        // program; a save that wrote no file does not, or the answers would
+        // be lost: the window stays as it is, so they can be saved elsewhere.
         if (program_.MsgBox(QStringLiteral("Die aktuelle Datei wurde geändert.") + CrLf
                                 + QStringLiteral("Soll die Datei zuvor gespeichert werden?"),
                             vbYesNoQuestion, QString())
                 == vbYes
-            && SaveQuestionnaire(program_) == SaveResult::WriteFailed)
+            && SaveQuestionnaire(program_) == SaveResult::Failed)
             return false;
     }
     if (s.LastDir != s.LastDirAtStart)

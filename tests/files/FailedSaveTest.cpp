@@ -1,5 +1,7 @@
-// A save whose write fails is a failed save for every caller: nothing is sent,
-// nothing is cleared, nothing that remembers a saved file changes.
+// A save that writes no file is no save for any caller: nothing is sent,
+// nothing is cleared, nothing that remembers a saved file changes. That holds
+// for a failed write, for the dialog confirmed with an empty name and for No
+// to the overwrite question alike.
 
 #include <gtest/gtest.h>
 
@@ -26,15 +28,35 @@ namespace {
 const QString WriteTitle = QStringLiteral("Fehler beim Speichern des RUV-O Fragebogens");
 const QString Denied = QStringLiteral("Zugriff verweigert.");
 const QString Proposed = QStringLiteral("Müller Jürgen 07.12.2026.ziz-ir");
+const QString Other = QStringLiteral("Anders Eva 01.12.2026.ziz-ir");
+const QByteArray OtherBytes = "die Antworten einer anderen Klientin\r\n";
 const QString N2 = QStringLiteral("Die aktuelle Datei wurde geändert.\r\nSoll die Datei zuvor gespeichert werden?");
 
+// How a save comes to nothing after the user chose where to put it.
+enum class Way { WriteFails, EmptyName, NoToOverwrite };
+constexpr Way AllWays[] = {Way::WriteFails, Way::EmptyName, Way::NoToOverwrite};
+
+const char* WayName(Way way)
+{
+    switch (way) {
+    case Way::WriteFails: return "write fails";
+    case Way::EmptyName: return "empty name confirmed";
+    case Way::NoToOverwrite: return "No to overwriting";
+    }
+    return "";
+}
+
 // A complete, unsaved questionnaire; an earlier save remembered in the
-// settings file; the carry-over file of the confirmed personal data; and a
-// folder standing where the answer file would go.
+// settings file; the carry-over file of the confirmed personal data; a
+// folder standing where the answer file would go; and another client's
+// answer file beside it.
 struct FailingSave : TestRun {
+    Way way = Way::WriteFails;
     QByteArray settingsBefore;
     QByteArray carryOverBefore;
     QStringList entriesBefore;
+
+    explicit FailingSave(Way w = Way::WriteFails) : way(w) {}
 
     void arrange()
     {
@@ -43,6 +65,7 @@ struct FailingSave : TestRun {
         WriteSettingsFile(*program);
         WriteCarryOverFile(*program);
         QDir().mkpath(path(Proposed));
+        PutFile(path(Other), OtherBytes);
         settingsBefore = FileBytes(SettingsFilePath(*program));
         carryOverBefore = FileBytes(path(QStringLiteral("RUV-O-Fragebogen.lst")));
         entriesBefore = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
@@ -50,14 +73,23 @@ struct FailingSave : TestRun {
         ASSERT_FALSE(carryOverBefore.isEmpty());
     }
 
-    // The save dialog confirmed with the proposed name, and the write's own message.
-    void expectFailingWrite(const QString& message = Denied)
+    // The save dialog with the proposed name, and what this way does there.
+    void expectFailingSave()
     {
-        ui->expectModal<Form45>([](Form45& f) {
+        ui->expectModal<Form45>([this](Form45& f) {
             EXPECT_EQ(f.Text1->text(), Proposed);
+            if (way == Way::EmptyName)
+                f.Text1->clear();
+            else if (way == Way::NoToOverwrite)
+                f.Text1->setText(Other);
             f.Command1->click();
         });
-        ui->expectMsg(message, vbCritical, WriteTitle);
+        if (way == Way::WriteFails)
+            ui->expectMsg(Denied, vbCritical, WriteTitle);
+        else if (way == Way::NoToOverwrite)
+            ui->expectMsg(QStringLiteral("Eine Datei mit dem Namen\r\n") + path(Other)
+                              + QStringLiteral("\r\nexistiert bereits.\r\nSoll diese Datei überschrieben werden?"),
+                          vbYesNoQuestionDefNo, QStringLiteral("RUV-O Fragebogen Speichern"), vbNo);
     }
 
     void expectNothingLost()
@@ -77,6 +109,7 @@ struct FailingSave : TestRun {
         EXPECT_EQ(FileBytes(path(QStringLiteral("RUV-O-Fragebogen.lst"))), carryOverBefore);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
         EXPECT_TRUE(QFileInfo(path(Proposed)).isDir());
+        EXPECT_EQ(FileBytes(path(Other)), OtherBytes);
     }
 };
 
@@ -84,17 +117,23 @@ struct FailingSave : TestRun {
 
 TEST(FailedSave, MainWindowSaveCommandRunsNoPostSaveStep)
 {
-    // A folder in the file's place, the dialog's folder gone before the
-    // confirm, a character the file cannot hold: each is the write's own
-    // message and nothing more.
-    enum Way { FolderInPlace, FolderGone, RefusedCharacter };
-    for (const Way way : {FolderInPlace, FolderGone, RefusedCharacter}) {
-        SCOPED_TRACE(int(way));
-        FailingSave run;
+    // Besides the three ways: the dialog's folder gone before the confirm,
+    // and a character the file cannot hold, each with the write's own message.
+    enum Extra { None, FolderGone, RefusedCharacter };
+    struct Case {
+        Way way;
+        Extra extra;
+    };
+    const Case cases[] = {{Way::WriteFails, None},        {Way::EmptyName, None},
+                          {Way::NoToOverwrite, None},     {Way::WriteFails, FolderGone},
+                          {Way::WriteFails, RefusedCharacter}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(WayName(c.way)) + " " + std::to_string(int(c.extra)));
+        FailingSave run(c.way);
         run.arrange();
-        switch (way) {
-        case FolderInPlace:
-            run.expectFailingWrite();
+        switch (c.extra) {
+        case None:
+            run.expectFailingSave();
             break;
         case FolderGone:
             run.ui->expectModal<Form45>([&](Form45& f) {
@@ -119,111 +158,126 @@ TEST(FailedSave, MainWindowSaveCommandRunsNoPostSaveStep)
 
 TEST(FailedSave, QuestionPageCloseOffersNoMailAndClearsNothing)
 {
-    FailingSave run;
-    run.arrange();
-    run.state().NoticeShown = 1;
-    run.state().Answers[0] = u'0';
-    run.ui->expectModal<Form2>([&](Form2& page) {
-        run.ui->expectMsg(QStringLiteral("Sie haben alle Fragen beantwortet.\r\nBeenden Sie nun die Beantwortung der "
-                                         "Fragen, indem Sie den Button mit dem grünen Häkchen wählen."),
-                          vbInformation, QStringLiteral("RUV-O Fragebogen beantwortet"));
-        QTest::mousePress(page.Option1[0], Qt::LeftButton);  // the fixture's first answer is "1"
-        run.ui->expectMsg(QStringLiteral("Möchten Sie den Fragebogen nun abspeichern?"), vbYesNoQuestion,
-                          QStringLiteral("Benutzerführung"), vbYes);
-        run.expectFailingWrite();
-        page.Command5->click();
-    });
-    AnswerQuestionnaire(*run.program);
-    run.expectNothingLost();
+    for (const Way way : AllWays) {
+        SCOPED_TRACE(WayName(way));
+        FailingSave run(way);
+        run.arrange();
+        run.state().NoticeShown = 1;
+        run.state().Answers[0] = u'0';
+        run.ui->expectModal<Form2>([&](Form2& page) {
+            run.ui->expectMsg(QStringLiteral("Sie haben alle Fragen beantwortet.\r\nBeenden Sie nun die Beantwortung "
+                                             "der Fragen, indem Sie den Button mit dem grünen Häkchen wählen."),
+                              vbInformation, QStringLiteral("RUV-O Fragebogen beantwortet"));
+            QTest::mousePress(page.Option1[0], Qt::LeftButton);  // the fixture's first answer is "1"
+            run.ui->expectMsg(QStringLiteral("Möchten Sie den Fragebogen nun abspeichern?"), vbYesNoQuestion,
+                              QStringLiteral("Benutzerführung"), vbYes);
+            run.expectFailingSave();
+            page.Command5->click();
+        });
+        AnswerQuestionnaire(*run.program);
+        run.expectNothingLost();
+    }
 }
 
 TEST(FailedSave, AlreadyAnsweredRoadRunsNoPostSaveStep)
 {
-    FailingSave run;
-    run.arrange();
-    run.ui->expectMsg(QStringLiteral("Sie haben den Fragebogen bereits bearbeitet.\r\n\r\n"
-                                     "Wollen Sie den Fragebogen nun abspeichern?"),
-                      vbYesNoQuestion, QStringLiteral("Fragebogen"), vbYes);
-    run.expectFailingWrite();
-    MainWindow(run).Command1->click();
-    run.expectNothingLost();
+    for (const Way way : AllWays) {
+        SCOPED_TRACE(WayName(way));
+        FailingSave run(way);
+        run.arrange();
+        run.ui->expectMsg(QStringLiteral("Sie haben den Fragebogen bereits bearbeitet.\r\n\r\n"
+                                         "Wollen Sie den Fragebogen nun abspeichern?"),
+                          vbYesNoQuestion, QStringLiteral("Fragebogen"), vbYes);
+        run.expectFailingSave();
+        MainWindow(run).Command1->click();
+        run.expectNothingLost();
+    }
 }
 
 TEST(FailedSave, DigitisingStep3ClosesTheWindowAndKeepsEverything)
 {
-    FailingSave run;
-    Form1& main = MainWindow(run);
-    run.ui->expectModal<Form18>([&](Form18& w) {
-        run.arrange();  // as if steps 1 and 2 had been done
-        run.ui->expectModal<Form3>([](Form3& page) { page.close(); });
-        QTest::mouseClick(w.Command2, Qt::LeftButton);
-        ASSERT_FALSE(w.Command3->isHidden());
-        run.expectFailingWrite();
-        QTest::mouseClick(w.Command3, Qt::LeftButton);
-        EXPECT_FALSE(w.isVisible());
-    });
-    main.Command26->click();
-    EXPECT_EQ(run.state().AutoSequence, 0);
-    // The overview page marked the answers as transcribed.
-    EXPECT_EQ(run.state().WorkingTimeMinutes, QStringLiteral("Nachträglich digitalisiert"));
-    run.expectNothingLost();
+    for (const Way way : AllWays) {
+        SCOPED_TRACE(WayName(way));
+        FailingSave run(way);
+        Form1& main = MainWindow(run);
+        run.ui->expectModal<Form18>([&](Form18& w) {
+            run.arrange();  // as if steps 1 and 2 had been done
+            run.ui->expectModal<Form3>([](Form3& page) { page.close(); });
+            QTest::mouseClick(w.Command2, Qt::LeftButton);
+            ASSERT_FALSE(w.Command3->isHidden());
+            run.expectFailingSave();
+            QTest::mouseClick(w.Command3, Qt::LeftButton);
+            EXPECT_FALSE(w.isVisible());
+        });
+        main.Command26->click();
+        EXPECT_EQ(run.state().AutoSequence, 0);
+        // The overview page marked the answers as transcribed.
+        EXPECT_EQ(run.state().WorkingTimeMinutes, QStringLiteral("Nachträglich digitalisiert"));
+        run.expectNothingLost();
+    }
 }
 
 TEST(FailedSave, SaveFirstQuestionsStopTheCommandThatWouldDiscardTheAnswers)
 {
-    // New questionnaire: nothing cleared, no "neu angelegt".
-    {
-        FailingSave run;
-        run.arrange();
-        run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
-        run.expectFailingWrite();
-        MainWindow(run).Command4->click();
-        run.expectNothingLost();
-    }
-    // Load: no dialog to load another questionnaire over the unsaved one.
-    {
-        FailingSave run;
-        run.arrange();
-        run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
-        run.expectFailingWrite();
-        MainWindow(run).Command5->click();
-        run.expectNothingLost();
-    }
-    // The guided digitising sequence: no window to transcribe over them.
-    {
-        FailingSave run;
-        run.arrange();
-        run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
-        run.expectFailingWrite();
-        MainWindow(run).Command26->click();
-        EXPECT_EQ(run.state().AutoSequence, 0);
-        EXPECT_EQ(run.program->loadedForm<Form18>(), nullptr);
-        run.expectNothingLost();
+    for (const Way way : AllWays) {
+        SCOPED_TRACE(WayName(way));
+        // New questionnaire: nothing cleared, no "neu angelegt".
+        {
+            FailingSave run(way);
+            run.arrange();
+            run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
+            run.expectFailingSave();
+            MainWindow(run).Command4->click();
+            run.expectNothingLost();
+        }
+        // Load: no dialog to load another questionnaire over the unsaved one.
+        {
+            FailingSave run(way);
+            run.arrange();
+            run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
+            run.expectFailingSave();
+            MainWindow(run).Command5->click();
+            run.expectNothingLost();
+        }
+        // The guided digitising sequence: no window to transcribe over them.
+        {
+            FailingSave run(way);
+            run.arrange();
+            run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
+            run.expectFailingSave();
+            MainWindow(run).Command26->click();
+            EXPECT_EQ(run.state().AutoSequence, 0);
+            EXPECT_EQ(run.program->loadedForm<Form18>(), nullptr);
+            run.expectNothingLost();
+        }
     }
 }
 
 TEST(FailedSave, AtExitTheProgramStaysOpenAndAsksAgainAtTheNextClose)
 {
-    FailingSave run;
-    run.arrange();
-    Form1& main = MainWindow(run);
-    run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
-    run.expectFailingWrite();
-    main.close();
-    EXPECT_FALSE(main.ended());
-    EXPECT_TRUE(main.isVisible());
-    run.expectNothingLost();
+    for (const Way way : AllWays) {
+        SCOPED_TRACE(WayName(way));
+        FailingSave run(way);
+        run.arrange();
+        Form1& main = MainWindow(run);
+        run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
+        run.expectFailingSave();
+        main.close();
+        EXPECT_FALSE(main.ended());
+        EXPECT_TRUE(main.isVisible());
+        run.expectNothingLost();
 
-    // Saved elsewhere on the second try, the program ends.
-    run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
-    run.ui->expectModal<Form45>([](Form45& f) {
-        f.Text1->setText(QStringLiteral("anderswo"));
-        f.Command1->click();
-    });
-    main.close();
-    run.ui->verifyDone();
-    EXPECT_TRUE(main.ended());
-    EXPECT_EQ(FileBytes(run.path("anderswo.ziz-ir")).size(), 21042);
-    EXPECT_EQ(FileBytes(run.path(QStringLiteral("RUV-O-Fragebogen.lst"))), run.carryOverBefore)
-        << "a save at exit keeps the carry-over file";
+        // Saved elsewhere on the second try, the program ends.
+        run.ui->expectMsg(N2, vbYesNoQuestion, QString(), vbYes);
+        run.ui->expectModal<Form45>([](Form45& f) {
+            f.Text1->setText(QStringLiteral("anderswo"));
+            f.Command1->click();
+        });
+        main.close();
+        run.ui->verifyDone();
+        EXPECT_TRUE(main.ended());
+        EXPECT_EQ(FileBytes(run.path("anderswo.ziz-ir")).size(), 21042);
+        EXPECT_EQ(FileBytes(run.path(QStringLiteral("RUV-O-Fragebogen.lst"))), run.carryOverBefore)
+            << "a save at exit keeps the carry-over file";
+    }
 }
