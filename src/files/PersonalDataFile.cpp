@@ -1,6 +1,7 @@
 #include "files/PersonalDataFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QCheckBox>
@@ -165,7 +166,11 @@ void LoadCarryOverData(Program& program)
 
 void DeleteCarryOverFile(Program& program)
 {
-    QFile::remove(carryOverPath(program));  // a missing file is no failure
+    const QString path = carryOverPath(program);
+    // A missing file is no failure. One the folder will not let go of is
+    // emptied, so that the next start offers nobody's data.
+    if (!QFile::remove(path) && QFileInfo::exists(path))
+        EmptyFile(path);
 }
 
 void LoadPersonalData(Program& program)

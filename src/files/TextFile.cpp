@@ -1,7 +1,12 @@
 #include "files/TextFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -108,6 +113,76 @@ LinesRead ReadLines(const QString& path, int count)
     return result;
 }
 
+namespace {
+
+// Closes the descriptor on every way out.
+struct Descriptor {
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+// Writes the content over an existing file without ever cutting it first, so
+// that the old content survives every failure and a kill at any point: room
+// for the new length is reserved before a byte changes, the content goes to
+// disk, and only then is the file cut to its new length. A kill between the
+// two leaves the new lines followed by a piece of the old ones, which no
+// reader gets to, since each reads only as many lines as its file has.
+std::optional<FileFailure> WriteInPlace(const QString& path, const QByteArray& content, bool ownerOnly)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Read access lets the system reserve room on file systems that cannot
+    // do it at once; a file we may only write is written all the same.
+    Descriptor file{::open(name.constData(), O_RDWR | O_CLOEXEC)};
+    if (file.fd < 0)
+        file.fd = ::open(name.constData(), O_WRONLY | O_CLOEXEC);
+    if (file.fd < 0)
+        return FileFailure::AccessDenied;
+    struct stat before {};
+    if (::fstat(file.fd, &before) != 0 || !S_ISREG(before.st_mode))
+        return FileFailure::AccessDenied;
+    if (ownerOnly) {
+        // What it will hold is for its owner's eyes alone, and that owner
+        // must be whoever writes it: a file that stays open to others is
+        // not written at all.
+        ::fchmod(file.fd, S_IRUSR | S_IWUSR);
+        struct stat now {};
+        if (::fstat(file.fd, &now) != 0 || now.st_uid != ::geteuid() || (now.st_mode & 077) != 0)
+            return FileFailure::AccessDenied;
+    }
+    const off_t length = off_t(content.size());
+    if (length > 0 && ::posix_fallocate(file.fd, 0, length) != 0) {
+        // A reservation that got part of the way may have lengthened the
+        // file; the old bytes themselves are untouched.
+        struct stat now {};
+        if (::fstat(file.fd, &now) == 0 && now.st_size != before.st_size)
+            (void)!::ftruncate(file.fd, before.st_size);
+        return FileFailure::WriteFailed;
+    }
+    for (off_t done = 0; done < length;) {
+        const ssize_t n = ::pwrite(file.fd, content.constData() + done, size_t(length - done), done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return FileFailure::WriteFailed;
+        done += n;
+    }
+    if (::fdatasync(file.fd) != 0)
+        return FileFailure::WriteFailed;
+    if (before.st_size > length && (::ftruncate(file.fd, length) != 0 || ::fdatasync(file.fd) != 0))
+        return FileFailure::WriteFailed;
+    const int fd = file.fd;
+    file.fd = -1;
+    if (::close(fd) != 0)
+        return FileFailure::WriteFailed;
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines, int options)
 {
     const bool ownerOnly = options & OwnerOnly;
@@ -119,24 +194,28 @@ std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArra
         return FileFailure::AccessDenied;
     // A carriage return inside a value would end its line early and shift
     // every line after it when the file is read.
+    QByteArray content;
     for (const QByteArray& line : lines) {
         if (line.contains('\r'))
             return FileFailure::InvalidArgument;
+        content += line;
+        content += "\r\n";
     }
     QSaveFile file(path);
-    file.setDirectWriteFallback(options & InPlaceIfNeeded);
     if (!file.open(QIODevice::WriteOnly)) {
+        // No new file can be made beside the target, or the target itself
+        // refuses writing: an existing one may still be written in place.
+        if ((options & InPlaceIfNeeded) && target.isFile())
+            return WriteInPlace(path, content, ownerOnly);
         if (!QFileInfo(QFileInfo(path).absolutePath()).isDir())
             return FileFailure::PathNotFound;
         return FileFailure::AccessDenied;
     }
     if (ownerOnly)
         file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    for (const QByteArray& line : lines) {
-        if (file.write(line) != line.size() || file.write("\r\n", 2) != 2) {
-            file.cancelWriting();
-            return FileFailure::WriteFailed;
-        }
+    if (file.write(content) != content.size()) {
+        file.cancelWriting();
+        return FileFailure::WriteFailed;
     }
     // QSaveFile::commit() does not notice a short write while flushing its
     // buffer (disk full, size limit) and would put a truncated file in place.
@@ -149,6 +228,15 @@ std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArra
     if (ownerOnly)
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     return std::nullopt;
+}
+
+void EmptyFile(const QString& path)
+{
+    if (path.contains(QChar(0)) || !QFileInfo(path).isFile())
+        return;
+    Descriptor file{::open(QFile::encodeName(path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC)};
+    if (file.fd >= 0)
+        ::fdatasync(file.fd);
 }
 
 bool CanOpenForReading(const QString& path)

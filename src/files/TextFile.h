@@ -36,8 +36,12 @@ enum WriteOption {
     // Readable by its owner alone (files that hold the result password).
     OwnerOnly = 1,
     // Where no new file can be made beside the target (a program folder that
-    // refuses new files), an existing, writable target is written in place.
-    // Only for the program's own small files, which are written anew anyway.
+    // refuses new files), an existing, writable target is written in place,
+    // never cut before the new content is on disk: a failure or a kill
+    // leaves the old lines readable, or the new ones followed by a piece of
+    // the old. Only for files whose readers read a fixed number of lines.
+    // With OwnerOnly, only a file that ends up ours and closed to everyone
+    // else is written in place.
     InPlaceIfNeeded = 2
 };
 
@@ -46,6 +50,10 @@ enum WriteOption {
 // never destroys the file that was there (see InPlaceIfNeeded for the one
 // exception). options: WriteOption values or-ed together.
 std::optional<FileFailure> WriteLines(const QString& path, const QList<QByteArray>& lines, int options = 0);
+
+// Cuts an existing file to length 0; for a file that should be gone but
+// cannot be deleted. Failures are ignored: there is nothing more to try.
+void EmptyFile(const QString& path);
 
 // True when the file can be opened for reading.
 bool CanOpenForReading(const QString& path);
