@@ -2,6 +2,7 @@
 
 #include "questionnaire/Form1.h"
 #include "questionnaire/Program.h"
+#include "ui/EnterKey.h"
 #include "ui/Pictures.h"
 #include "ui/Translation.h"
 #include "ui/RealPlatform.h"
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     app.setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
     InstallGermanToolkitTexts();
+    InstallEnterPressesFocusedButton();
 
     Program program(std::make_unique<RealPlatform>(), std::make_unique<RealUi>());
     program.form<Form1>();  // loading the main window runs the start-up

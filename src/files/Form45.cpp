@@ -313,7 +313,7 @@ Form45::Form45(Program& program) : ProgramForm(program, FixedDialog)
     connect(Drive1, &QComboBox::activated, this, [this] { Drive1_Change(); });
     connect(Dir1, &DirListBox::Change, this, &Form45::Dir1_Change);
 
-    for (QObject* o : std::initializer_list<QObject*>{Text1, Drive1, Command1, Command2, File1})
+    for (QObject* o : std::initializer_list<QObject*>{Text1, Drive1, File1})
         o->installEventFilter(this);
 }
 
@@ -420,9 +420,6 @@ bool Form45::eventFilter(QObject* watched, QEvent* event)
             Text1_KeyDown(IsEnter(key) ? 13 : key->key(), int(key->modifiers()));
             if (IsEnter(key))
                 return true;
-        } else if (IsEnter(key) && (watched == Command1 || watched == Command2)) {
-            static_cast<QPushButton*>(watched)->click();
-            return true;
         } else if (IsEnter(key) && watched == File1) {
             File1_DblClick();
             return true;

@@ -33,8 +33,14 @@ Form4::Form4(Program& program) : ProgramForm(program, FixedDialog)
     Command1 = new QPushButton(QStringLiteral("OK"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
     Command1->setGeometry(TwipsRect(10320, 240, 1455, 615));
-    Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+}
+
+void Form4::showEvent(QShowEvent* event)
+{
+    ProgramForm::showEvent(event);
+    // The notice is read and left with Enter: the focus starts on its OK.
+    Command1->setFocus(Qt::OtherFocusReason);
 }
 
 QString Form4::NoticeText()

@@ -21,4 +21,7 @@ public:
     QLabel* Picture1;
     QLabel* Label1;
     QPushButton* Command1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };

@@ -94,9 +94,8 @@ Form5::Form5(Program& program) : ProgramForm(program, FixedDialog)
     setTabOrder(Text1, Text2);
     setTabOrder(Text2, Command1);
     setTabOrder(Command1, Command2);
-    for (QWidget* w : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Text2),
-                       static_cast<QWidget*>(Command1), static_cast<QWidget*>(Command2)})
-        w->installEventFilter(this);
+    Text1->installEventFilter(this);
+    Text2->installEventFilter(this);
 
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
@@ -201,12 +200,6 @@ bool Form5::eventFilter(QObject* watched, QEvent* event)
             Text1_KeyDown(code, int(key->modifiers()));
         } else if (watched == Text2) {
             Text2_KeyDown(code, int(key->modifiers()));
-        } else if (enter) {
-            // Enter presses the focused button.
-            if (auto* button = qobject_cast<QPushButton*>(watched)) {
-                button->click();
-                return true;
-            }
         }
     }
     return Form::eventFilter(watched, event);

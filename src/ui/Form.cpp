@@ -189,8 +189,9 @@ void Form::settleOuterHeight()
 
 void Form::showEvent(QShowEvent* event)
 {
-    // No window of the program has a default button: Enter acts only where
-    // a window's own key handling says so.
+    // No window of the program has a default button: Enter presses the
+    // focused button (see EnterKey) and otherwise acts only where a window's
+    // own key handling says so.
     for (QPushButton* button : findChildren<QPushButton*>()) {
         button->setAutoDefault(false);
         button->setDefault(false);

@@ -2,7 +2,6 @@
 
 #include <chrono>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -20,6 +19,8 @@
 #include <QThread>
 #include <QTime>
 #include <QWidget>
+
+#include "ui/EnterKey.h"
 
 RealPlatform::RealPlatform()
 {
@@ -153,10 +154,8 @@ void QueueKeystroke(QWidget* window, const QString& keys)
                 QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
                 QCoreApplication::sendEvent(target, &tab);
             } else if (key == QStringLiteral("{ENTER}")) {
-                if (auto* button = qobject_cast<QAbstractButton*>(target.data())) {
-                    if (button->isEnabled())
-                        button->click();
-                } else {
+                // The same rule as a typed Enter on a button.
+                if (!PressButtonByEnter(target)) {
                     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
                     QCoreApplication::sendEvent(target, &enter);
                 }

@@ -1,10 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
+#include "questionnaire/Form1.h"
+#include "questionnaire/Form2.h"
 #include "questionnaire/Form4.h"
 #include "questionnaire/Installation.h"
+#include "questionnaire/QuestionPage.h"
 #include "support/TestRun.h"
 #include "ui/VbText.h"
 
@@ -81,5 +86,24 @@ TEST(Notice, ScaledDisplayLayoutIsSmallerAndStillFits)
     EXPECT_GE(notice.Label1->contentsRect().left() + notice.Label1->x(), notice.Picture1->pixmap().width() + 5);
     EXPECT_EQ(notice.frameGeometry().height(), Px(6800));
     EXPECT_LE(notice.Label1->y() + neededHeight(*notice.Label1), notice.height());
+    EXPECT_EQ(run.state().NoticeShown, 1);
+}
+
+// Before the first question page the notice opens with the focus on its OK,
+// so Enter reads it away and answering begins.
+TEST(Notice, OpensWithOkFocusedAndEnterClosesIt)
+{
+    TestRun run;
+    Form1& main = run.program->form<Form1>();
+    main.Text1->setText(QStringLiteral("Muster, Erika"));
+    main.Text2->setText(QStringLiteral("01.02.2012"));
+    run.ui->expectModal<Form4>([](Form4& notice) {
+        ASSERT_EQ(notice.focusWidget(), notice.Command1);
+        QTest::keyClick(notice.focusWidget(), Qt::Key_Return);
+        EXPECT_FALSE(notice.isVisible());
+    });
+    run.ui->expectModal<Form2>([](Form2& page) { page.Unload(); });
+    AnswerQuestionnaire(*run.program);
+    run.ui->verifyDone();
     EXPECT_EQ(run.state().NoticeShown, 1);
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "ui/EnterKey.h"
 #include "ui/Pictures.h"
 #include "ui/Translation.h"
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
     app.setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
     InstallGermanToolkitTexts();
+    InstallEnterPressesFocusedButton();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
