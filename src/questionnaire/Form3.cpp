@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,14 +16,57 @@
 
 namespace {
 
-// The whole control takes the click, not only the circle and the digit:
-// staff transcribe hundreds of answers and aim at the button, not its text.
+// An answer button. Staff transcribe hundreds of answers, by mouse or by
+// keyboard alone, so:
+// - the whole control takes the click, not only the circle and the digit;
+// - the toolkit's own Tab stop of a button group (the button that last had
+//   the focus) is not used: the same group shows another question on every
+//   page, so that stop would point at an answer of an earlier question, or
+//   at a button this question hides, and Tab would then pass the whole
+//   question by. The page sets each slot's stop itself (settleTabStop);
+// - an arrow key chooses the neighbouring shown answer as a click on it
+//   would, also where nothing is chosen yet (the toolkit then only moves the
+//   focus, which looks chosen but records nothing).
 class OptionButton : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+    void focusInEvent(QFocusEvent* event) override { QWidget::focusInEvent(event); }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        int step = 0;
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            step = -1;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            step = 1;
+            break;
+        default:
+            break;
+        }
+        if (step == 0 || !group()) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        const QList<QAbstractButton*> row = group()->buttons();
+        for (qsizetype i = row.indexOf(this) + step; i >= 0 && i < row.size(); i += step) {
+            QAbstractButton* next = row.at(i);
+            if (next->isHidden() || !next->isEnabled())
+                continue;
+            next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            next->click();
+            break;
+        }
+        // At either end of the row the answer stays as it is.
+        event->accept();
+    }
 };
 
 }  // namespace
@@ -71,6 +115,8 @@ Form3::Form3(Program& program) : ProgramForm(program, Sizable)
             previous = button;
         }
         connect(group, &QButtonGroup::idClicked, this, [this, k](int index) { Option_Click(k, index); });
+        connect(group, &QButtonGroup::idToggled, this, [this, k](int, bool) { settleTabStop(k); });
+        settleTabStop(k);
     }
     Command2->setFocus();
 }
@@ -128,9 +174,10 @@ void Form3::Option_Click(int slot, int index)
     if (s.OverviewFilling == 1)
         return;
     const int n = s.OverviewFirst + slot - 1;
-    // Only a shown slot can be clicked; the guard keeps the answers at their
-    // 324 characters whatever calls this.
-    if (n < 1 || n > s.Answers.size() || index < 0 || index > 3)
+    // Only a shown button of a shown slot can be clicked; the guard keeps the
+    // answers at their 324 characters and free of digits the question does
+    // not offer, whatever calls this.
+    if (n < 1 || n > s.Answers.size() || index < 0 || index > 3 || option(slot)[index]->isHidden())
         return;
     const QString digit = NumberToText(index + 1).trimmed();
     s.Answers.replace(n - 1, 1, digit);
@@ -144,4 +191,16 @@ void Form3::unselectAll(int slot)
     for (QRadioButton* button : option(slot))
         button->setChecked(false);
     group->setExclusive(true);
+}
+
+void Form3::settleTabStop(int slot)
+{
+    const std::array<QRadioButton*, 4>& buttons = option(slot);
+    QRadioButton* stop = buttons[0];
+    for (QRadioButton* button : buttons) {
+        if (button->isChecked() && !button->isHidden())
+            stop = button;
+    }
+    for (QRadioButton* button : buttons)
+        button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }

@@ -54,6 +54,10 @@ public:
     // Clears the slot's selection; an exclusive group keeps one button
     // checked unless exclusivity is lifted meanwhile.
     void unselectAll(int slot);
+    // Makes the slot one Tab stop, on its shown selected button, else on its
+    // "1": Tab then never lands on an earlier question's answer or on a
+    // hidden button.
+    void settleTabStop(int slot);
 
 protected:
     void Form_Unload() override;

@@ -81,6 +81,8 @@ void FillOverviewPage(Program& program)
             if (stored == QChar(u'0' + d))
                 buttons[d - 1]->setChecked(true);
         }
+        // The buttons shown have changed with the question.
+        page.settleTabStop(k);
     }
     s.OverviewFilling = 0;
 }

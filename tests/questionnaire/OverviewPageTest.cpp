@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QWindow>
 
 #include "questionnaire/Form1.h"
 #include "questionnaire/Form3.h"
@@ -58,6 +60,13 @@ QString withAnswer(QString answers, int question, QChar digit)
 {
     answers[question - 1] = digit;
     return answers;
+}
+
+// Typed keys: they go to the window and reach its focused control.
+void typeKeys(Form3& page, std::initializer_list<Qt::Key> keys)
+{
+    for (Qt::Key key : keys)
+        QTest::keyClick(page.windowHandle(), key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
 }
 
 }  // namespace
@@ -272,4 +281,73 @@ TEST(OverviewPage, ClosingMarksTheWorkingTimeEvenWithoutAClickAndReopeningStarts
     });
     ShowOverviewPage(*run.program);
     EXPECT_EQ(run.state().WorkingTimeMinutes.toStdString(), Transcribed.toStdString());
+}
+
+TEST(OverviewPage, AllAnswersTypedEqualTheSameAnswersClicked)
+{
+    OverviewRun mouse, keyboard;
+    const QuestionBank& bank = *mouse.program->questionBank();
+    QString answers = EmptyAnswers();
+    for (int n = 1; n <= QuestionCount; ++n)
+        answers[n - 1] = QChar(u'1' + (n * 7 + n / 10 + 2) % (bank.entry(n)->answerText3.isEmpty() ? 2 : 3));
+    ASSERT_TRUE(answers[8] == u'3' && bank.entry(19)->answerText3.isEmpty());  // "3" focused, then hidden
+
+    mouse.ui->expectModal<Form3>([&](Form3& page) {
+        for (int n = 1; n <= QuestionCount; ++n) {
+            if (n % 10 == 1 && n > 1)
+                QTest::mouseClick(page.Command2, Qt::LeftButton);
+            QTest::mouseClick(page.option((n - 1) % 10 + 1)[answers[n - 1].digitValue() - 1], Qt::LeftButton);
+        }
+        page.close();
+    });
+    ShowOverviewPage(*mouse.program);
+
+    // Tab past the paging buttons into each question, Space or arrow keys
+    // for its answer, Tab round to the next-page button and Space on it.
+    keyboard.ui->expectModal<Form3>([&](Form3& page) {
+        QApplication::setActiveWindow(&page);
+        for (int n = 1; n <= QuestionCount; ++n) {
+            const int slot = (n - 1) % 10 + 1;
+            const int digit = answers[n - 1].digitValue();
+            if (slot == 1)
+                typeKeys(page, {Qt::Key_Tab, Qt::Key_Tab});
+            ASSERT_EQ(QApplication::focusWidget(), page.option(slot)[0]) << "Tab into question " << n;
+            typeKeys(page, {digit == 1 ? Qt::Key_Space : n % 2 ? Qt::Key_Right : Qt::Key_Down});
+            if (digit == 3)
+                typeKeys(page, {Qt::Key_Right});
+            typeKeys(page, {Qt::Key_Tab});
+            if (slot == 10 || n == QuestionCount) {
+                ASSERT_EQ(QApplication::focusWidget(), page.Command2) << "after question " << n;
+                typeKeys(page, {Qt::Key_Space});
+            }
+        }
+        page.close();
+    });
+    ShowOverviewPage(*keyboard.program);
+    EXPECT_EQ(keyboard.state().Answers.toStdString(), mouse.state().Answers.toStdString());
+    EXPECT_EQ(mouse.state().Answers.toStdString(), answers.toStdString());
+}
+
+TEST(OverviewPage, ArrowKeysChooseOnlyShownAnswersAndTabFindsTheChosenOne)
+{
+    OverviewRun run;
+    run.state().Answers[8] = u'3';
+    run.state().Answers[18] = u'3';  // a digit question 19 has no button for
+    run.ui->expectModal<Form3>([&](Form3& page) {
+        QApplication::setActiveWindow(&page);
+        typeKeys(page, {Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Backtab});
+        EXPECT_EQ(QApplication::focusWidget(), page.Option9[0]);
+        typeKeys(page, {Qt::Key_Down, Qt::Key_Right});  // "2", and no further
+        EXPECT_EQ(run.state().Answers.at(18), u'2');
+        // A press let go beside another answer chooses nothing, moves no stop.
+        QTest::mousePress(page.Option9[0], Qt::LeftButton);
+        QTest::mouseRelease(page.Option9[0], Qt::LeftButton, {}, QPoint(-40, -40));
+        typeKeys(page, {Qt::Key_Backtab, Qt::Key_Tab});
+        EXPECT_EQ(QApplication::focusWidget(), page.Option9[1]);
+        page.Command1->setFocus();
+        typeKeys(page, {Qt::Key_Space, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Backtab});
+        EXPECT_EQ(QApplication::focusWidget(), page.Option9[2]);
+        page.close();
+    });
+    ShowOverviewPage(*run.program);
 }
