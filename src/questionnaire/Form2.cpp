@@ -440,6 +440,16 @@ bool Form2::eventFilter(QObject* watched, QEvent* event)
         for (QRadioButton* option : Option1)
             if (watched == option)
                 return true;
+    } else if (event->type() == QEvent::KeyPress && watched != Text1) {
+        // Only a mouse press records an answer here. A key that would select
+        // an option records nothing, so it must select nothing either: the
+        // page never shows an answer that the questionnaire does not hold.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool selects = key == Qt::Key_Space || key == Qt::Key_Select || key == Qt::Key_Left
+                             || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+        for (QRadioButton* option : Option1)
+            if (watched == option && selects)
+                return true;
     } else if (event->type() == QEvent::KeyPress && watched == Text1) {
         auto* key = static_cast<QKeyEvent*>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
