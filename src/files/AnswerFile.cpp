@@ -51,23 +51,36 @@ bool PasswordCodeRefused(unsigned char c)
     return c == 237 || c == 240 || c == 224 || c > 250;
 }
 
-// The bytes the coding keeps of a value, or nullopt when one of them cannot be
-// written so that the file loads again. Characters past what the coding keeps
-// never reach the file and are not looked at.
-std::optional<QByteArray> CodableBytes(const QString& value, bool (*refused)(unsigned char))
+// The bytes the password block keeps of the password, or nullopt when one of
+// them cannot be written so that the file loads again. Characters past what
+// the coding keeps never reach the file and are not looked at.
+std::optional<QByteArray> CodablePassword(const QString& password)
 {
     bool ok = false;
-    const QByteArray bytes = cp1252::encode(value.left(CodedLength), &ok);
+    const QByteArray bytes = cp1252::encode(password.left(CodedLength), &ok);
     if (!ok)
         return std::nullopt;
     for (const char c : bytes) {
-        if (refused(static_cast<unsigned char>(c)))
+        if (PasswordCodeRefused(static_cast<unsigned char>(c)))
             return std::nullopt;
     }
     return bytes;
 }
 
 }  // namespace
+
+std::optional<RefusedFieldCharacter> FirstRefusedFieldCharacter(const QString& value)
+{
+    for (qsizetype i = 0; i < value.size() && i < CodedLength; ++i) {
+        const QChar ch = value.at(i);
+        if (ch.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate())
+            return RefusedFieldCharacter{i, value.mid(i, 2)};  // no such character in the code page
+        unsigned char code = 0;
+        if (!cp1252::fromUnicode(ch, code) || FieldCodeRefused(code))
+            return RefusedFieldCharacter{i, QString(ch)};
+    }
+    return std::nullopt;
+}
 
 bool WriteAnswerFile(Program& program)
 {
@@ -84,12 +97,11 @@ bool WriteAnswerFile(Program& program)
     // value leaves no file behind and an existing one untouched.
     QList<QByteArray> plain;
     for (QString* field : FieldLines(s)) {
-        const std::optional<QByteArray> bytes = CodableBytes(*field, FieldCodeRefused);
-        if (!bytes)
+        if (FirstRefusedFieldCharacter(*field))
             return fail(RefusedCharacters);
-        plain.append(*bytes);
+        plain.append(cp1252::encode(field->left(CodedLength)));
     }
-    const std::optional<QByteArray> password = CodableBytes(s.ResultPassword, PasswordCodeRefused);
+    const std::optional<QByteArray> password = CodablePassword(s.ResultPassword);
     if (!password)
         return fail(RefusedCharacters);
     const std::optional<QByteArray> answers = EncodeAnswers(s.Answers.toLatin1());

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <optional>
+
+#include <QString>
+
 class Program;
 
 // The 21-line answer file at CurrentFilePath: five issuer lines, the twelve
@@ -8,3 +12,18 @@ class Program;
 // Writing: true once written (Modified := 0); a failure sets SaveFailed := 1.
 bool WriteAnswerFile(Program& program);
 void ReadAnswerFile(Program& program);   // corrupt-file notice and a new questionnaire on a checksum mismatch
+
+// A character that a field value cannot hold: where it stands in the value
+// and the character itself (two UTF-16 units for one beyond U+FFFF).
+struct RefusedFieldCharacter {
+    qsizetype position = 0;
+    QString character;
+};
+
+// The one rule for what a field line of the answer file can hold, which
+// the writer applies and the personal-data form applies where the value is
+// typed: the first character of the value that cannot be written so that the
+// file loads again, or nullopt. Only the first 100 characters reach the file;
+// among them, one without a byte in the code page is refused, and one that the
+// coding would turn into a line or file end (ò, õ, å).
+std::optional<RefusedFieldCharacter> FirstRefusedFieldCharacter(const QString& value);

@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "files/AnswerFile.h"
 #include "files/NewAndLoad.h"
 #include "files/PersonalDataFile.h"
 #include "questionnaire/Digitising.h"
 #include "questionnaire/Form1.h"
 #include "questionnaire/Form5.h"
 #include "questionnaire/Program.h"
+#include "ui/CodePage1252.h"
 #include "ui/Frame.h"
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
@@ -79,6 +81,26 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     // Enter in a text box must never press a button behind the user's back.
     button->setAutoDefault(false);
     return button;
+}
+
+// The first character of a box's text that the program cannot write: what
+// the answer file refuses, and what the plain personal-data and carry-over
+// files cannot hold. Those keep the whole value, one line each, so there a
+// character without a byte in the code page and a carriage return are refused
+// anywhere, also past what the answer file keeps.
+std::optional<RefusedFieldCharacter> FirstUnwritableCharacter(const QString& text)
+{
+    const std::optional<RefusedFieldCharacter> inAnswerFile = FirstRefusedFieldCharacter(text);
+    const qsizetype end = inAnswerFile ? inAnswerFile->position : text.size();
+    for (qsizetype i = 0; i < end; ++i) {
+        const QChar ch = text.at(i);
+        unsigned char code = 0;
+        if (ch == u'\r' || !cp1252::fromUnicode(ch, code)) {
+            const bool pair = ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+            return RefusedFieldCharacter{i, text.mid(i, pair ? 2 : 1)};
+        }
+    }
+    return inAnswerFile;
 }
 
 }  // namespace
@@ -166,8 +188,6 @@ Form13::Form13(Program& program) : ProgramForm(program, FixedDialog)
     boxes_ = {Text1, Text2, Text3, Text4, Text5, Text6, Text7, Text8, Text9, Text10};
     for (QLineEdit* box : boxes_)
         box->installEventFilter(this);
-    for (QPushButton* button : {Command1, Command2, Command3, Command4})
-        button->installEventFilter(this);
 
     const QList<QWidget*> tabOrder{Text1, Text2, Option1[0], Option1[1], Text3,    Text4,    Text5,
                                    Text6, Text7, Text8,      Text9,      Text10,   Check1,   Command1,
@@ -261,6 +281,20 @@ void Form13::Command1_Click()
     if (!Option1[0]->isChecked() && !Option1[1]->isChecked()) {
         program_.MsgBox(QStringLiteral("Geben Sie bitte noch Ihr Geschlecht an."), vbExclamation, QString());
         return;
+    }
+    // A character that the answer file or the carry-over file cannot hold is
+    // refused here, where it can be mended, not at the save after the last
+    // answer. The first one is named with its box's label and selected there.
+    for (QLineEdit* box : boxes_) {
+        if (const std::optional<RefusedFieldCharacter> refused = FirstUnwritableCharacter(box->text())) {
+            const QString label = static_cast<QGroupBox*>(box->parentWidget())->title();
+            program_.MsgBox(QStringLiteral("Das Zeichen ") + CharacterForMessage(refused->character)
+                                + QStringLiteral(" wird im Feld '") + label + QStringLiteral("' nicht akzeptiert."),
+                            vbCritical, QString());
+            box->setFocus(Qt::OtherFocusReason);
+            box->setSelection(int(refused->position), int(refused->character.size()));
+            return;
+        }
     }
 
     // The form goes away before the password dialog; everything after the
@@ -376,14 +410,6 @@ bool Form13::eventFilter(QObject* watched, QEvent* event)
             && !(key->modifiers() & Qt::AltModifier))
             Text_KeyPress(n, text.at(0).unicode());
         return Form::eventFilter(watched, event);
-    }
-
-    // Enter presses the focused button.
-    if (enter) {
-        if (auto* button = qobject_cast<QPushButton*>(watched)) {
-            button->click();
-            return true;
-        }
     }
     return Form::eventFilter(watched, event);
 }

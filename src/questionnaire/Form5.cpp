@@ -59,7 +59,9 @@ QString FirstRefusedPasswordCharacter(const QString& password)
         if (ch.isHighSurrogate() && i + 1 < password.size() && password.at(i + 1).isLowSurrogate())
             return password.mid(i, 2);  // no such character in the code page
         unsigned char code = 0;
-        if (!cp1252::fromUnicode(ch, code) || code >= 123)
+        // A carriage return (pasted) would split the password's line in the
+        // carry-over and personal-data files.
+        if (!cp1252::fromUnicode(ch, code) || code >= 123 || code == '\r')
             return QString(ch);
     }
     return QString();
@@ -139,7 +141,8 @@ void Form5::Command1_Click()
 
     const QString refused = FirstRefusedPasswordCharacter(Text1->text());
     if (!refused.isEmpty()) {
-        program_.MsgBox(QStringLiteral("Das Zeichen '") + refused + QStringLiteral("' wird im Passwort nicht akzeptiert."),
+        program_.MsgBox(QStringLiteral("Das Zeichen ") + CharacterForMessage(refused)
+                            + QStringLiteral(" wird im Passwort nicht akzeptiert."),
                         vbCritical, Title);
         return;
     }

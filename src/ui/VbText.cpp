@@ -56,6 +56,17 @@ double TextToNumber(const QString& text)
     return ok ? v : 0;
 }
 
+QString CharacterForMessage(const QString& character)
+{
+    if (character.isEmpty())
+        return QString();
+    const char32_t code = character.size() == 2 ? QChar::surrogateToUcs4(character[0], character[1])
+                                                : char32_t(character[0].unicode());
+    if (QChar::isPrint(code) && !QChar::isMark(code) && (code == u' ' || !QChar::isSpace(code)))
+        return QStringLiteral("'") + character + QStringLiteral("'");
+    return QStringLiteral("U+") + QString::number(code, 16).toUpper().rightJustified(4, u'0');
+}
+
 QString EmptyAnswers()
 {
     return QString(QuestionCount, u'0');

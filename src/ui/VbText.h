@@ -27,6 +27,12 @@ inline QRect TwipsRect(double left, double top, double width, double height)
 // Lines of a message are joined with carriage return and line feed.
 inline const QString CrLf = QStringLiteral("\r\n");
 
+// A refused character as a message names it: in single quotes as it looks,
+// or by its code (U+000D) where it shows nothing of its own: controls,
+// blanks other than the plain one, accents that sit on the character before.
+// One character: one UTF-16 unit, or a surrogate pair.
+QString CharacterForMessage(const QString& character);
+
 // The text of 324 unanswered questions.
 QString EmptyAnswers();
 constexpr int QuestionCount = 324;

@@ -316,6 +316,74 @@ TEST(AnswerFileWrite, RefusesCharactersThatWouldBreakTheFileAndWritesNothing)
     }
 }
 
+TEST(AnswerFileWrite, TheFieldRuleIsWhatTheWriterRefusesAndEverythingElseLoadsBack)
+{
+    // The personal-data form refuses by the same rule; a character it lets
+    // through must be written and come back, one it refuses must be refused
+    // here as well.
+    TestRun run;
+    FillQuestionnaire(run);
+    TestRun reader;
+    MainWindow(reader);
+    const auto agree = [&](const QString& value, const std::string& what) {
+        SCOPED_TRACE(what);
+        const std::optional<RefusedFieldCharacter> refused = FirstRefusedFieldCharacter(value);
+        if (refused)
+            run.ui->expectMsg(Refused, vbCritical, SaveTitle);
+        run.state().ClientName = value;
+        run.state().Modified = 1;
+        run.state().CurrentFilePath = run.path(QStringLiteral("probe.ziz-ir"));
+        QFile::remove(run.state().CurrentFilePath);
+        EXPECT_EQ(WriteAnswerFile(*run.program), !refused);
+        run.ui->verifyDone();
+        if (!refused) {
+            reader.state().CurrentFilePath = run.state().CurrentFilePath;
+            ReadAnswerFile(*reader.program);
+            EXPECT_EQ(reader.state().ClientName, value.left(100));
+            reader.ui->verifyDone();
+        }
+        return refused;
+    };
+
+    QList<int> refusedCodes;
+    for (int code = 0; code < 256; ++code) {
+        const QChar ch = cp1252::toUnicode(static_cast<unsigned char>(code));
+        const std::optional<RefusedFieldCharacter> refused =
+            agree(QStringLiteral("A") + ch + QStringLiteral("b"), "code " + std::to_string(code));
+        if (refused) {
+            refusedCodes.append(code);
+            EXPECT_EQ(refused->position, 1);
+            EXPECT_EQ(refused->character, QString(ch));
+        }
+    }
+    // They would become CR, end of file and LF in the coded line.
+    EXPECT_EQ(refusedCodes, (QList<int>{229, 242, 245}));
+
+    struct Case {
+        QString value;
+        qsizetype position;  // -1: accepted
+        QString character;
+    };
+    const Case cases[] = {
+        {QStringLiteral("Ağaoğlu"), 1, QStringLiteral("ğ")},
+        {QStringLiteral("Łukasz"), 0, QStringLiteral("Ł")},
+        {QStringLiteral("Niccolo\u0300"), 7, QStringLiteral("\u0300")},  // the accent apart
+        {QStringLiteral("x\U0001F600"), 1, QStringLiteral("\U0001F600")},  // beyond U+FFFF
+        {QStringLiteral("x") + QChar(0xD800) + QStringLiteral("y"), 1, QString(QChar(0xD800))},
+        {QString(99, u'x') + QStringLiteral("ò"), 99, QStringLiteral("ò")},
+        {QString(100, u'x') + QStringLiteral("òõåğ"), -1, QString()},  // the coding drops them
+        {QString(99, u'x') + QStringLiteral("\U0001F600"), 99, QStringLiteral("\U0001F600")},  // cut in two
+    };
+    for (const Case& c : cases) {
+        const std::optional<RefusedFieldCharacter> refused = agree(c.value, c.value.right(5).toStdString());
+        ASSERT_EQ(refused.has_value(), c.position >= 0) << c.value.right(5).toStdString();
+        if (refused) {
+            EXPECT_EQ(refused->position, c.position);
+            EXPECT_EQ(refused->character, c.character);
+        }
+    }
+}
+
 TEST(AnswerFileWrite, WriteFailuresKeepModifiedAndNameTheCause)
 {
     TestRun run;

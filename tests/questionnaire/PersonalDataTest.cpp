@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "files/AnswerFile.h"
+#include "files/Form45.h"
 #include "questionnaire/Form1.h"
 #include "questionnaire/Form13.h"
 #include "questionnaire/Form5.h"
@@ -491,4 +493,149 @@ TEST_F(PersonalDataForm, TabFromTheFirstNameLandsOnTheChosenSex)
     run.ui->expectMsg(FollowUp, vbYesNoQuestion, QStringLiteral("Benutzerführung"), vbNo);
     EnterPersonalData(*run.program);
     EXPECT_EQ(s().ClientSex, QStringLiteral("w")) << "Abbrechen stores nothing";
+}
+
+namespace {
+
+// Types the text key by key, as a keyboard layout delivers characters that
+// have no key code of their own.
+void typeInto(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+QString refusal(const QString& character, const QString& label)
+{
+    return QStringLiteral("Das Zeichen ") + character + QStringLiteral(" wird im Feld '") + label
+           + QStringLiteral("' nicht akzeptiert.");
+}
+
+// Thirteen lines as the personal-data and carry-over files hold them.
+QByteArray recordBytes(const QByteArray& firstName)
+{
+    return QByteArray("Rossi\r\n") + firstName
+           + "\r\nm\r\n52\r\n0039 06 1234\r\nKoch\r\n03.04.2026\r\nVia Roma 1\r\n00184 Roma\r\nItalien\r\n\r\n0\r\n"
+             "pw\r\n";
+}
+
+void putFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+TEST_F(PersonalDataForm, CharactersTheFilesCannotHoldAreRefusedNamingFieldAndCharacterWithTheFocusThere)
+{
+    run.ui->expectModal<Form13>([&](Form13& f) {
+        fillAll(f);
+        f.Text1->clear();
+        typeInto(f.Text1, QStringLiteral("Ağaoğlu"));  // ğ: no byte in the code page
+        f.Text2->clear();
+        typeInto(f.Text2, QStringLiteral("Niccolò"));  // ò: would end its coded line
+        EXPECT_EQ(f.Text1->text(), QStringLiteral("Ağaoğlu"));
+        f.Command3->setFocus();
+        f.Command1->click();
+        EXPECT_EQ(f.focusWidget(), f.Text1);
+        EXPECT_EQ(f.Text1->selectionStart(), 1);
+        EXPECT_EQ(f.Text1->selectedText(), QStringLiteral("ğ"));
+        EXPECT_TRUE(s().ClientName.isEmpty()) << "nothing stored";
+        EXPECT_TRUE(main->Text1->text().isEmpty());
+
+        f.Text1->setText(QStringLiteral("Agaoglu"));
+        f.Command1->click();
+        EXPECT_EQ(f.focusWidget(), f.Text2);
+        EXPECT_EQ(f.Text2->selectedText(), QStringLiteral("ò"));
+
+        // The carry-over file keeps the whole value, one line each: past the
+        // 100 characters that the answer file keeps, ğ is still refused, and
+        // a line end pasted from a table is refused anywhere, named by its
+        // code. ò and its kind pass there.
+        f.Text2->setText(QStringLiteral("Niccolo"));
+        f.Text8->setText(QString(150, u'1') + QStringLiteral("ğ"));
+        f.Command1->click();
+        EXPECT_EQ(f.focusWidget(), f.Text8);
+        f.Text8->setText(QStringLiteral("00184 Roma"));
+        f.Text5->setText(QStringLiteral("Koch\r\n"));
+        f.Command1->click();
+        EXPECT_EQ(f.Text5->selectionStart(), 4);
+        f.Text5->setText(QString(100, u'k') + QStringLiteral("òõå\nx"));
+        f.Command1->click();
+        EXPECT_FALSE(f.isVisible());
+    });
+    run.ui->expectMsg(refusal(QStringLiteral("'ğ'"), QStringLiteral("Name")), vbCritical, QString());
+    run.ui->expectMsg(refusal(QStringLiteral("'ò'"), QStringLiteral("Vorname")), vbCritical, QString());
+    run.ui->expectMsg(refusal(QStringLiteral("'ğ'"), QStringLiteral("Postleitzahl, Ort")), vbCritical, QString());
+    run.ui->expectMsg(refusal(QStringLiteral("U+000D"), QStringLiteral("Berufliche Tätigkeit")), vbCritical,
+                      QString());
+    expectPasswordConfirmed(QStringLiteral("pw"));
+    run.ui->expectMsg(ExportQuestion, vbYesNoQuestion, QStringLiteral("Stammdaten Speichern"), vbNo);
+    run.ui->expectMsg(FollowUp, vbYesNoQuestion, QStringLiteral("Benutzerführung"), vbNo);
+    EnterPersonalData(*run.program);
+
+    // What the form accepted, both files take.
+    EXPECT_EQ(s().ClientOccupation, QString(100, u'k') + QStringLiteral("òõå\nx"));
+    EXPECT_TRUE(QFile::exists(carryOverPath()));
+    s().Answers = QString(324, u'2');
+    s().CurrentFilePath = run.path(QStringLiteral("Agaoglu.ziz-ir"));
+    EXPECT_TRUE(WriteAnswerFile(*run.program));
+}
+
+TEST_F(PersonalDataForm, AnImportedFileShowsWhatItHoldsAndOkRefusesIt)
+{
+    s().LastDir = run.dir.path();
+    putFile(run.path(QStringLiteral("rossi.std")), recordBytes("Niccol\xf2"));
+    run.ui->expectModal<Form13>([&](Form13& f) {
+        f.Command4->click();
+        EXPECT_EQ(f.Text2->text(), QStringLiteral("Niccolò"));
+        f.Command1->click();
+        EXPECT_EQ(f.focusWidget(), f.Text2);
+        f.Command2->click();
+    });
+    run.ui->expectModal<Form45>([](Form45& d) {
+        d.Text1->setText(QStringLiteral("rossi.std"));
+        d.Command1->click();
+    });
+    run.ui->expectMsg(refusal(QStringLiteral("'ò'"), QStringLiteral("Vorname")), vbCritical, QString());
+    run.ui->expectMsg(ChangedQuestion, vbYesNoQuestion, QString(), vbNo);  // the import chose the sex
+    run.ui->expectMsg(FollowUp, vbYesNoQuestion, QStringLiteral("Benutzerführung"), vbNo);
+    EnterPersonalData(*run.program);
+    EXPECT_EQ(s().PersonalDataConfirmed, 0);
+    EXPECT_FALSE(QFile::exists(carryOverPath()));
+}
+
+TEST(PersonalDataCarryOver, ACarriedOverCharacterIsRefusedAtOkAndTheMendedRecordReplacesTheFile)
+{
+    TestRun run;
+    const QString lst = run.path(QStringLiteral("RUV-O-Fragebogen.lst"));
+    putFile(lst, recordBytes("Niccol\xf2"));
+    run.ui->expectMsg(QStringLiteral("Sollen die Stammdaten von\r\nRossi, Niccolò\r\nübernommen werden?"),
+                      vbYesNoQuestion, QStringLiteral("Stammdaten"), vbYes);
+    run.program->form<Form1>();
+
+    run.ui->expectModal<Form13>([](Form13& f) {
+        EXPECT_EQ(f.Text2->text(), QStringLiteral("Niccolò"));
+        f.Command1->click();
+        EXPECT_EQ(f.focusWidget(), f.Text2);
+        EXPECT_EQ(f.Text2->selectionStart(), 6);
+        f.Text2->setText(QStringLiteral("Niccolo"));
+        f.Command1->click();
+    });
+    run.ui->expectMsg(refusal(QStringLiteral("'ò'"), QStringLiteral("Vorname")), vbCritical, QString());
+    run.ui->expectModal<Form5>([](Form5& d) {
+        EXPECT_EQ(d.Text1->text(), QStringLiteral("pw"));
+        d.Command1->click();
+    });
+    run.ui->expectMsg(PasswordNotice, vbExclamation, QStringLiteral("Passwortschutz"));
+    run.ui->expectMsg(ExportQuestion, vbYesNoQuestion, QStringLiteral("Stammdaten Speichern"), vbNo);
+    run.ui->expectMsg(FollowUp, vbYesNoQuestion, QStringLiteral("Benutzerführung"), vbNo);
+    EnterPersonalData(*run.program);
+
+    QFile file(lst);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), recordBytes("Niccolo"));
 }
