@@ -51,35 +51,11 @@ bool PasswordCodeRefused(unsigned char c)
     return c == 237 || c == 240 || c == 224 || c > 250;
 }
 
-// The bytes the password block keeps of the password, or nullopt when one of
-// them cannot be written so that the file loads again. Characters past what
-// the coding keeps never reach the file and are not looked at.
-std::optional<QByteArray> CodablePassword(const QString& password)
-{
-    bool ok = false;
-    const QByteArray bytes = cp1252::encode(password.left(CodedLength), &ok);
-    if (!ok)
-        return std::nullopt;
-    for (const char c : bytes) {
-        if (PasswordCodeRefused(static_cast<unsigned char>(c)))
-            return std::nullopt;
-    }
-    return bytes;
-}
-
 }  // namespace
 
-std::optional<RefusedFieldCharacter> FirstRefusedFieldCharacter(const QString& value)
+std::optional<cp1252::Refused> FirstRefusedFieldCharacter(const QString& value)
 {
-    for (qsizetype i = 0; i < value.size() && i < CodedLength; ++i) {
-        const QChar ch = value.at(i);
-        if (ch.isHighSurrogate() && i + 1 < value.size() && value.at(i + 1).isLowSurrogate())
-            return RefusedFieldCharacter{i, value.mid(i, 2)};  // no such character in the code page
-        unsigned char code = 0;
-        if (!cp1252::fromUnicode(ch, code) || FieldCodeRefused(code))
-            return RefusedFieldCharacter{i, QString(ch)};
-    }
-    return std::nullopt;
+    return cp1252::FirstRefused(value, CodedLength, FieldCodeRefused);
 }
 
 bool WriteAnswerFile(Program& program)
@@ -101,9 +77,11 @@ bool WriteAnswerFile(Program& program)
             return fail(RefusedCharacters);
         plain.append(cp1252::encode(field->left(CodedLength)));
     }
-    const std::optional<QByteArray> password = CodablePassword(s.ResultPassword);
-    if (!password)
+    // Characters past what the codings keep never reach the file and are not
+    // looked at.
+    if (cp1252::FirstRefused(s.ResultPassword, CodedLength, PasswordCodeRefused))
         return fail(RefusedCharacters);
+    const QByteArray password = cp1252::encode(s.ResultPassword.left(CodedLength));
     const std::optional<QByteArray> answers = EncodeAnswers(s.Answers.toLatin1());
     if (!answers)
         return fail(DescribeFailure(FileFailure::TypeMismatch) + QStringLiteral("."));
@@ -114,7 +92,7 @@ bool WriteAnswerFile(Program& program)
     lines.reserve(LineCount);
     for (const QByteArray& value : plain)
         lines.append(EncodeField(value, rnd));
-    const std::optional<QByteArray> block = EncodePasswordBlock(*password, rnd);
+    const std::optional<QByteArray> block = EncodePasswordBlock(password, rnd);
     if (!block)
         return fail(RefusedCharacters);
     lines.append(*block);

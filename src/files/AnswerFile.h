@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "ui/CodePage1252.h"
+
 class Program;
 
 // The 21-line answer file at CurrentFilePath: five issuer lines, the twelve
@@ -13,17 +15,10 @@ class Program;
 bool WriteAnswerFile(Program& program);
 void ReadAnswerFile(Program& program);   // corrupt-file notice and a new questionnaire on a checksum mismatch
 
-// A character that a field value cannot hold: where it stands in the value
-// and the character itself (two UTF-16 units for one beyond U+FFFF).
-struct RefusedFieldCharacter {
-    qsizetype position = 0;
-    QString character;
-};
-
 // The one rule for what a field line of the answer file can hold, which
 // the writer applies and the personal-data form applies where the value is
 // typed: the first character of the value that cannot be written so that the
 // file loads again, or nullopt. Only the first 100 characters reach the file;
 // among them, one without a byte in the code page is refused, and one that the
 // coding would turn into a line or file end (ò, õ, å).
-std::optional<RefusedFieldCharacter> FirstRefusedFieldCharacter(const QString& value);
+std::optional<cp1252::Refused> FirstRefusedFieldCharacter(const QString& value);

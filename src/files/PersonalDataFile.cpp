@@ -32,16 +32,14 @@ QString* recordValue(ProgramState& s, int line)
 }
 
 // The 13 lines as the file holds them; false when a value has a character
-// that the code page cannot hold or a carriage return, which would end its
-// line early and shift every value after it.
+// that the file cannot hold.
 bool encodeRecord(ProgramState& s, QList<QByteArray>& lines)
 {
     for (int i = 0; i < RecordLines; ++i) {
         const QString& value = *recordValue(s, i);
-        bool ok = false;
-        lines.append(cp1252::encode(value, &ok));
-        if (!ok || value.contains(u'\r'))
+        if (FirstRefusedRecordCharacter(value))
             return false;
+        lines.append(cp1252::encode(value));
     }
     return true;
 }
@@ -86,6 +84,11 @@ QString personalDataFileName(const ProgramState& s)
 }
 
 }  // namespace
+
+std::optional<cp1252::Refused> FirstRefusedRecordCharacter(const QString& value)
+{
+    return cp1252::FirstRefused(value, -1, [](unsigned char byte) { return byte == '\r'; });
+}
 
 void WritePersonalDataFile(Program& program)
 {

@@ -17,7 +17,6 @@
 #include "questionnaire/Form1.h"
 #include "questionnaire/Form5.h"
 #include "questionnaire/Program.h"
-#include "ui/CodePage1252.h"
 #include "ui/Frame.h"
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
@@ -83,24 +82,15 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
-// The first character of a box's text that the program cannot write: what
-// the answer file refuses, and what the plain personal-data and carry-over
-// files cannot hold. Those keep the whole value, one line each, so there a
-// character without a byte in the code page and a carriage return are refused
-// anywhere, also past what the answer file keeps.
-std::optional<RefusedFieldCharacter> FirstUnwritableCharacter(const QString& text)
+// The first character of a box's text that one of the files it goes to
+// cannot hold: the answer file, or the carry-over and personal-data files.
+std::optional<cp1252::Refused> FirstUnwritableCharacter(const QString& text)
 {
-    const std::optional<RefusedFieldCharacter> inAnswerFile = FirstRefusedFieldCharacter(text);
-    const qsizetype end = inAnswerFile ? inAnswerFile->position : text.size();
-    for (qsizetype i = 0; i < end; ++i) {
-        const QChar ch = text.at(i);
-        unsigned char code = 0;
-        if (ch == u'\r' || !cp1252::fromUnicode(ch, code)) {
-            const bool pair = ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-            return RefusedFieldCharacter{i, text.mid(i, pair ? 2 : 1)};
-        }
-    }
-    return inAnswerFile;
+    const std::optional<cp1252::Refused> inAnswerFile = FirstRefusedFieldCharacter(text);
+    const std::optional<cp1252::Refused> inRecord = FirstRefusedRecordCharacter(text);
+    if (inAnswerFile && inRecord)
+        return inAnswerFile->position <= inRecord->position ? inAnswerFile : inRecord;
+    return inAnswerFile ? inAnswerFile : inRecord;
 }
 
 }  // namespace
@@ -286,7 +276,7 @@ void Form13::Command1_Click()
     // refused here, where it can be mended, not at the save after the last
     // answer. The first one is named with its box's label and selected there.
     for (QLineEdit* box : boxes_) {
-        if (const std::optional<RefusedFieldCharacter> refused = FirstUnwritableCharacter(box->text())) {
+        if (const std::optional<cp1252::Refused> refused = FirstUnwritableCharacter(box->text())) {
             const QString label = static_cast<QGroupBox*>(box->parentWidget())->title();
             program_.MsgBox(QStringLiteral("Das Zeichen ") + CharacterForMessage(refused->character)
                                 + QStringLiteral(" wird im Feld '") + label + QStringLiteral("' nicht akzeptiert."),

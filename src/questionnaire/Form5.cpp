@@ -54,17 +54,11 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 QString FirstRefusedPasswordCharacter(const QString& password)
 {
-    for (int i = 0; i < password.size(); ++i) {
-        const QChar ch = password.at(i);
-        if (ch.isHighSurrogate() && i + 1 < password.size() && password.at(i + 1).isLowSurrogate())
-            return password.mid(i, 2);  // no such character in the code page
-        unsigned char code = 0;
-        // A carriage return (pasted) would split the password's line in the
-        // carry-over and personal-data files.
-        if (!cp1252::fromUnicode(ch, code) || code >= 123 || code == '\r')
-            return QString(ch);
-    }
-    return QString();
+    // A carriage return (pasted) would split the password's line in the
+    // carry-over and personal-data files.
+    const std::optional<cp1252::Refused> refused =
+        cp1252::FirstRefused(password, -1, [](unsigned char code) { return code >= 123 || code == '\r'; });
+    return refused ? refused->character : QString();
 }
 
 Form5::Form5(Program& program) : ProgramForm(program, FixedDialog)

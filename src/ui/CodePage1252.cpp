@@ -61,4 +61,18 @@ QByteArray encode(const QString& text, bool* ok)
     return bytes;
 }
 
+std::optional<Refused> FirstRefused(const QString& text, qsizetype limit, bool (*refused)(unsigned char byte))
+{
+    const qsizetype end = limit < 0 ? text.size() : qMin(limit, text.size());
+    for (qsizetype i = 0; i < end; ++i) {
+        const QChar ch = text.at(i);
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            return Refused{i, text.mid(i, 2)};  // no such character in the code page
+        unsigned char byte = 0;
+        if (!fromUnicode(ch, byte) || refused(byte))
+            return Refused{i, QString(ch)};
+    }
+    return std::nullopt;
+}
+
 }  // namespace cp1252

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QByteArray>
 #include <QString>
 
@@ -21,5 +23,16 @@ QString decode(const QByteArray& bytes);
 // Bytes of a text; ok = false (and the bytes are incomplete) when a character
 // has no byte in the code page.
 QByteArray encode(const QString& text, bool* ok = nullptr);
+
+// A character a file cannot take: where it stands in the text and the
+// character itself (two UTF-16 units for one beyond U+FFFF).
+struct Refused {
+    qsizetype position = 0;
+    QString character;
+};
+
+// The first of the first `limit` characters of a text (all with -1) that has
+// no byte in the code page, or whose byte `refused` names; nullopt when none.
+std::optional<Refused> FirstRefused(const QString& text, qsizetype limit, bool (*refused)(unsigned char byte));
 
 }  // namespace cp1252

@@ -15,6 +15,7 @@
 #include "questionnaire/Form2.h"
 #include "questionnaire/QuestionBank.h"
 #include "questionnaire/QuestionPage.h"
+#include "support/QuestionPageAt.h"
 #include "support/TestRun.h"
 #include "ui/VbText.h"
 
@@ -240,14 +241,7 @@ protected:
         ASSERT_NE(run.program->questionBank(&error), nullptr) << error.toStdString();
     }
 
-    Form2& pageAt(int n)
-    {
-        run.state().CurrentQuestion = n;
-        Form2& page = run.program->form<Form2>();
-        page.show();
-        FillQuestionPage(*run.program);
-        return page;
-    }
+    Form2& pageAt(int n) { return QuestionPageAt(run, n); }
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "questionnaire/Form4.h"
 #include "questionnaire/QuestionBank.h"
 #include "questionnaire/QuestionPage.h"
+#include "support/QuestionPageAt.h"
 #include "support/TestRun.h"
 #include "ui/Pictures.h"
 #include "ui/VbText.h"
@@ -66,16 +67,7 @@ protected:
 
     const QuestionEntry& entry(int n) { return *run.program->questionBank()->entry(n); }
 
-    // The page shown at question n without going through the entry, so that
-    // its buttons can be pressed one by one.
-    Form2& pageAt(int n)
-    {
-        run.state().CurrentQuestion = n;
-        Form2& page = run.program->form<Form2>();
-        page.show();
-        FillQuestionPage(*run.program);
-        return page;
-    }
+    Form2& pageAt(int n) { return QuestionPageAt(run, n); }
 
     void goTo(Form2& page, const QString& text)
     {
